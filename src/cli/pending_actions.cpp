@@ -1,0 +1,25 @@
+// Command actions whose implementation has not landed yet: they fail loudly rather
+// than pretend success. Each moves to its own file when it is built.
+#include <ostream>
+
+#include "cli/actions.h"
+
+namespace burrowly {
+namespace {
+
+int not_built(std::string_view what, CliIo io) {
+  io.err << "Burrowly: the " << what << " command is not built yet\n";
+  return 3;
+}
+
+}  // namespace
+
+int say_command(const std::string&, CliIo io) { return not_built("say", io); }
+int ok_command(const std::string&, CliIo io) { return not_built("ok", io); }
+int fail_command(const std::string&, CliIo io) { return not_built("fail", io); }
+int profile_command(const std::string&, CliIo io) { return not_built("profile", io); }
+int report_term(std::span<const std::string>, CliIo io) { return not_built("term", io); }
+int handle_hook(CliIo io) { return not_built("hook", io); }
+int run_smoke_test(CliIo io) { return not_built("--smoke-test", io); }
+
+}  // namespace burrowly
