@@ -1,0 +1,132 @@
+#include "cli/signal_codec.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <set>
+
+namespace burrowly {
+namespace {
+
+using nlohmann::json;
+
+// Lines nest far less than this; deeper input is refused before the parser sees it.
+constexpr int kMaxNesting = 32;
+
+std::string json_string(std::string_view text) {
+  return json(std::string(text)).dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+std::string json_duration(std::optional<float> duration) {
+  if (!duration || !std::isfinite(*duration)) return "null";
+  char buffer[32];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *duration);
+  std::string text(buffer, end);
+  if (text.find_first_not_of("-0123456789") == std::string::npos) text += ".0";
+  return text;
+}
+
+struct Encoder {
+  std::string operator()(const SayMsg& m) const {
+    return R"({"cmd":"say","text":)" + json_string(m.text) + R"(,"duration":)" +
+           json_duration(m.duration) + "}";
+  }
+  std::string operator()(const OkMsg& m) const {
+    return R"({"cmd":"ok","text":)" + json_string(m.text) + "}";
+  }
+  std::string operator()(const FailMsg& m) const {
+    return R"({"cmd":"fail","text":)" + json_string(m.text) + "}";
+  }
+  std::string operator()(const ProfileMsg& m) const {
+    return R"({"cmd":"profile","slug":)" + json_string(m.slug) + "}";
+  }
+};
+
+bool nesting_within_limit(std::string_view line) {
+  int depth = 0;
+  bool in_string = false, escaped = false;
+  for (char c : line) {
+    if (in_string) {
+      if (escaped) escaped = false;
+      else if (c == '\\') escaped = true;
+      else if (c == '"') in_string = false;
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '{' || c == '[') {
+      if (++depth > kMaxNesting) return false;
+    } else if (c == '}' || c == ']') {
+      --depth;
+    }
+  }
+  return true;
+}
+
+// The single top-level object of the line; nothing when the line is not one, or a key
+// occurs twice in it.
+std::optional<json> parse_object(std::string_view line) {
+  if (!nesting_within_limit(line)) return std::nullopt;
+  std::set<std::string> keys;
+  bool duplicate = false;
+  auto watch_keys = [&](int depth, json::parse_event_t event, json& parsed) {
+    if (event == json::parse_event_t::key && depth == 1 && !keys.insert(parsed.get<std::string>()).second)
+      duplicate = true;
+    return true;
+  };
+  json value = json::parse(line.begin(), line.end(), watch_keys, /*allow_exceptions=*/false);
+  if (duplicate || value.is_discarded() || !value.is_object()) return std::nullopt;
+  return value;
+}
+
+// A string member: nothing when absent, failure (false) when present but not a string.
+bool read_text(const json& object, const char* key, std::optional<std::string>& text) {
+  auto it = object.find(key);
+  if (it == object.end()) return true;
+  if (!it->is_string()) return false;
+  text = it->get<std::string>();
+  return true;
+}
+
+// A JSON number as a 32-bit float; magnitudes beyond its range become infinities.
+float to_float(double value) {
+  if (std::fabs(value) > std::numeric_limits<float>::max())
+    return std::copysign(std::numeric_limits<float>::infinity(), value);
+  return static_cast<float>(value);
+}
+
+}  // namespace
+
+std::string encode_signal(const SignalMsg& message) { return std::visit(Encoder{}, message); }
+
+std::optional<SignalMsg> decode_signal(std::string_view line) {
+  std::optional<json> object = parse_object(line);
+  if (!object) return std::nullopt;
+  auto cmd = object->find("cmd");
+  if (cmd == object->end() || !cmd->is_string()) return std::nullopt;
+  const std::string& tag = cmd->get_ref<const std::string&>();
+
+  std::optional<std::string> text;
+  if (tag == "say") {
+    if (!read_text(*object, "text", text) || !text) return std::nullopt;
+    SayMsg say{*text, std::nullopt};
+    auto duration = object->find("duration");
+    if (duration != object->end() && !duration->is_null()) {
+      if (!duration->is_number()) return std::nullopt;
+      say.duration = to_float(duration->get<double>());
+    }
+    return say;
+  }
+  if (tag == "ok" || tag == "fail") {
+    if (!read_text(*object, "text", text)) return std::nullopt;
+    if (tag == "ok") return OkMsg{text.value_or("")};
+    return FailMsg{text.value_or("")};
+  }
+  if (tag == "profile") {
+    std::optional<std::string> slug;
+    if (!read_text(*object, "slug", slug) || !slug) return std::nullopt;
+    return ProfileMsg{*slug};
+  }
+  return std::nullopt;
+}
+
+}  // namespace burrowly

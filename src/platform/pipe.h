@@ -1,0 +1,80 @@
+#pragma once
+// The local message transport between the command-line client and the tray
+// application: a named pipe on Windows, a Unix-domain socket elsewhere. Each client
+// connection carries one batch of bytes; the client's close ends the batch.
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace burrowly {
+
+inline constexpr int kPipeOpenAttempts = 3;
+inline constexpr std::chrono::milliseconds kPipeRetryPause{60};
+// Pause before trying again when the server end cannot be created.
+inline constexpr std::chrono::milliseconds kPipeServerRetryPause{250};
+// A connection gets this long to deliver its batch, so a client that connects and
+// never writes or closes cannot hold up every later message.
+inline constexpr std::chrono::milliseconds kPipeBatchTimeLimit{3000};
+
+// The client end of one connection; destruction closes it, which ends the batch.
+class PipeClient {
+ public:
+  struct State;
+  // Connects to the endpoint called name (three attempts, 60 ms apart).
+  static std::optional<PipeClient> open(const std::string& name);
+  explicit PipeClient(std::unique_ptr<State> state);
+  PipeClient(PipeClient&&) noexcept;
+  PipeClient& operator=(PipeClient&&) noexcept;
+  ~PipeClient();
+
+  // Writes all of bytes, continuing after partial writes; false on a write error or a
+  // write that takes nothing.
+  bool write(std::string_view bytes);
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+// Opens the endpoint called name, writes all of bytes and closes. True only when
+// every byte was written.
+bool pipe_send(const std::string& name, std::string_view bytes);
+
+// One accepted client. Closing it (destruction) flushes, disconnects and releases it.
+class PipeConnection {
+ public:
+  struct State;
+  explicit PipeConnection(std::unique_ptr<State> state);
+  PipeConnection(PipeConnection&&) noexcept;
+  PipeConnection& operator=(PipeConnection&&) noexcept;
+  ~PipeConnection();
+
+  // Reads up to size bytes into buffer. 0 once the client has closed, a read failed
+  // or the connection's time limit has passed.
+  std::size_t read(char* buffer, std::size_t size);
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+// The server end, serving one connection at a time.
+class PipeServer {
+ public:
+  explicit PipeServer(std::string name, std::chrono::milliseconds batch_time_limit = kPipeBatchTimeLimit);
+  PipeServer(const PipeServer&) = delete;
+  PipeServer& operator=(const PipeServer&) = delete;
+  ~PipeServer();
+
+  // Waits for the next client. Nothing when the endpoint could not be created (after
+  // a pause of kPipeServerRetryPause) or the connection failed; the caller tries again.
+  std::optional<PipeConnection> accept();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace burrowly
