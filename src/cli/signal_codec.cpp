@@ -6,13 +6,12 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "cli/json_nesting.h"
+
 namespace burrowly {
 namespace {
 
 using nlohmann::json;
-
-// Lines nest far less than this; deeper input is refused before the parser sees it.
-constexpr int kMaxNesting = 32;
 
 std::string json_string(std::string_view text) {
   return json(std::string(text)).dump(-1, ' ', false, json::error_handler_t::replace);
@@ -43,29 +42,10 @@ struct Encoder {
   }
 };
 
-bool nesting_within_limit(std::string_view line) {
-  int depth = 0;
-  bool in_string = false, escaped = false;
-  for (char c : line) {
-    if (in_string) {
-      if (escaped) escaped = false;
-      else if (c == '\\') escaped = true;
-      else if (c == '"') in_string = false;
-    } else if (c == '"') {
-      in_string = true;
-    } else if (c == '{' || c == '[') {
-      if (++depth > kMaxNesting) return false;
-    } else if (c == '}' || c == ']') {
-      --depth;
-    }
-  }
-  return true;
-}
-
 // The single top-level object of the line; nothing when the line is not one, or a key
 // occurs twice in it.
 std::optional<json> parse_object(std::string_view line) {
-  if (!nesting_within_limit(line)) return std::nullopt;
+  if (!json_nesting_within(line)) return std::nullopt;
   std::set<std::string> keys;
   bool duplicate = false;
   auto watch_keys = [&](int depth, json::parse_event_t event, json& parsed) {
