@@ -1,0 +1,42 @@
+#pragma once
+// Everything the tray application's user-interface thread owns for the whole run.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "config/config.h"
+#include "engine/desktop_sense.h"
+#include "shell/cpu_load.h"
+#include "shell/exclusive_slot.h"
+#include "shell/monitor_info.h"
+#include "shell/win32/desktop_probe.h"
+#include "shell/win32/overlay_window.h"
+
+namespace burrowly {
+
+inline constexpr UINT kSignalReadyMessage = WM_APP + 2;
+inline constexpr UINT_PTR kFrameTimer = 1, kSensingTimer = 2;
+
+struct AppState {
+  HINSTANCE instance = nullptr;
+  HWND host = nullptr;
+  HICON tray_icon = nullptr;
+  HANDLE mutex = nullptr;
+  std::vector<MonitorInfo> monitors;
+  std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
+  Config config;
+  SensingObjects sensing;
+  CpuLoadMeter cpu;
+  DesktopSense desktop;
+  double previous_frame = 0;
+  double topmost_accumulator = 0;
+  bool left_was_down = false;
+  bool session_locked = false;
+  bool redraw = true;
+};
+
+// The user-interface thread's slot; handlers borrow the state from it.
+ExclusiveSlot<AppState>& app_slot();
+
+}  // namespace burrowly

@@ -1,0 +1,124 @@
+#include "shell/win32/overlay_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "shell/pixel_convert.h"
+
+namespace burrowly {
+namespace {
+
+constexpr DWORD kOverlayExStyle = WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
+
+std::uint32_t at_least_one(int side) { return side < 1 ? 1u : std::uint32_t(side); }
+
+}  // namespace
+
+std::optional<OverlayWindow> OverlayWindow::create(HINSTANCE instance, const ScreenRect& rect) {
+  HWND window = CreateWindowExW(kOverlayExStyle, L"BurrowlyOverlayClass", L"Burrowly", WS_POPUP, rect.x, rect.y,
+                                rect.width, rect.height, nullptr, nullptr, instance, nullptr);
+  if (!window) return std::nullopt;
+  OverlayWindow overlay(window, rect);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  return overlay;
+}
+
+OverlayWindow::OverlayWindow(HWND window, const ScreenRect& rect) : window_(window), rect_(rect) {
+  size_pixels(rect);
+  make_dib();
+}
+
+void OverlayWindow::size_pixels(const ScreenRect& rect) {
+  pixel_width_ = at_least_one(rect.width);
+  pixel_height_ = at_least_one(rect.height);
+  pixels_.assign(std::size_t(pixel_width_) * pixel_height_ * 4, 0);
+}
+
+void OverlayWindow::clear_pixels() { std::fill(pixels_.begin(), pixels_.end(), 0); }
+
+OverlayWindow::OverlayWindow(OverlayWindow&& other) noexcept { *this = std::move(other); }
+
+OverlayWindow& OverlayWindow::operator=(OverlayWindow&& other) noexcept {
+  std::swap(window_, other.window_);
+  std::swap(memory_dc_, other.memory_dc_);
+  std::swap(dib_, other.dib_);
+  std::swap(previous_bitmap_, other.previous_bitmap_);
+  std::swap(bits_, other.bits_);
+  std::swap(rect_, other.rect_);
+  std::swap(pixels_, other.pixels_);
+  std::swap(pixel_width_, other.pixel_width_);
+  std::swap(pixel_height_, other.pixel_height_);
+  std::swap(shown_, other.shown_);
+  return *this;
+}
+
+OverlayWindow::~OverlayWindow() {
+  release_dib();
+  if (window_) DestroyWindow(window_);
+}
+
+void OverlayWindow::make_dib() {
+  HDC screen = GetDC(nullptr);
+  memory_dc_ = CreateCompatibleDC(screen);
+  if (screen) ReleaseDC(nullptr, screen);
+  if (!memory_dc_) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = LONG(pixel_width_);
+  info.bmiHeader.biHeight = -LONG(pixel_height_);  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  dib_ = CreateDIBSection(memory_dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+  if (dib_) previous_bitmap_ = SelectObject(memory_dc_, dib_);
+  else bits_ = nullptr;
+}
+
+void OverlayWindow::release_dib() {
+  if (memory_dc_ && previous_bitmap_) SelectObject(memory_dc_, previous_bitmap_);
+  if (dib_) DeleteObject(dib_);
+  if (memory_dc_) DeleteDC(memory_dc_);
+  memory_dc_ = nullptr, dib_ = nullptr, previous_bitmap_ = nullptr, bits_ = nullptr;
+}
+
+void OverlayWindow::place(const ScreenRect& rect) {
+  if (rect.width != rect_.width || rect.height != rect_.height) {
+    release_dib();
+    size_pixels(rect);
+    make_dib();
+  }
+  rect_ = rect;
+  SetWindowPos(window_, HWND_TOPMOST, rect.x, rect.y, rect.width, rect.height, SWP_NOACTIVATE);
+}
+
+void OverlayWindow::push(bool reassert) {
+  if (!bits_) return;
+  std::size_t pixels = std::size_t(pixel_width_) * pixel_height_;
+  rgba_to_bgra(pixels_.data(), static_cast<std::uint8_t*>(bits_), pixels);
+  POINT destination{rect_.x, rect_.y};
+  SIZE size{LONG(pixel_width_), LONG(pixel_height_)};
+  POINT source{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  UpdateLayeredWindow(window_, nullptr, &destination, &size, memory_dc_, &source, 0, &blend, ULW_ALPHA);
+  if (reassert) reassert_topmost();
+}
+
+void OverlayWindow::reassert_topmost() {
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void OverlayWindow::show() {
+  if (shown_) return;
+  shown_ = true;
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+void OverlayWindow::clear_and_hide() {
+  if (!shown_) return;
+  clear_pixels();
+  push(false);
+  shown_ = false;
+  ShowWindow(window_, SW_HIDE);
+}
+
+}  // namespace burrowly
