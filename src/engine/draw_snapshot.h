@@ -1,0 +1,63 @@
+#pragma once
+// Everything the frame composer draws on one monitor's overlay for one frame.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/language.h"
+#include "engine/habitat.h"
+#include "engine/particle.h"
+
+namespace burrowly {
+
+// One animal on stage: the pet, or one of the two animals of a hand-over scene.
+struct FigureSnapshot {
+  std::string species;
+  std::string coat;
+  std::optional<std::string> outfit;  // already resolved for the date; none when empty
+  std::string clip;                   // an atlas clip name
+  std::uint64_t frame = 0;            // index into the clip's frames
+  float x = 0;                        // anchor x in the window
+  float lift = 0;                     // height above the ground line
+  float bob = 0;                      // extra vertical draw offset (down is positive)
+  float facing = -1;                  // sign gives the direction
+  float scale_x = 1, scale_y = 1;     // squash and stretch, and the turn
+  float rotation = 0;                 // lean, radians
+  bool blink = false;                 // eyes closed
+  float opacity = 1;
+};
+
+// The first four kinds are the thrown toy's pictures; the others the props of the
+// fly hunt, the water reminder and lunch.
+enum class ToyKind : std::uint8_t { yarn_ball = 0, frisbee = 1, carrot = 2, treat = 3, fly, water_drop, food_bowl };
+
+struct ToySnapshot {
+  ToyKind kind = ToyKind::yarn_ball;
+  float x = 0;         // window x of its centre
+  float height = 0;    // above the ground line
+  float rotation = 0;  // radians
+  float opacity = 1;
+  float phase = 0;     // running time, for the fly's wing beat
+};
+
+struct SpeechSnapshot {
+  std::string text;       // UTF-8
+  std::uint8_t style = 0; // 0 normal, 1 alert
+  float opacity = 1;
+};
+
+struct DrawSnapshot {
+  HabitatRect habitat;
+  float display_scale = 1;   // max(monitor scale, 1)
+  std::string size = "M";    // the profile's pet size, applied only when drawing
+  std::vector<FigureSnapshot> figures;  // empty when the pet is not on this monitor
+  std::optional<ToySnapshot> toy;
+  std::optional<SpeechSnapshot> speech;  // belongs to the first figure
+  float bubble_anchor_y = 60;            // window y above which the bubble sits
+  std::vector<Particle> particles;
+  Language language = Language::en;
+};
+
+}  // namespace burrowly
