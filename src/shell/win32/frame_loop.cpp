@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "shell/frame_plan.h"
 #include "shell/win32/tray_icon.h"
+#include "shell/win32/tray_menu_win32.h"
 
 namespace burrowly {
 namespace {
@@ -105,6 +106,7 @@ LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       }
       return 0;
     case kTrayCallbackMessage:
+      if (LOWORD(lparam) == WM_LBUTTONUP || LOWORD(lparam) == WM_RBUTTONUP) open_tray_menu(window);
       return 0;
     default:
       return DefWindowProcW(window, message, wparam, lparam);

@@ -1,0 +1,145 @@
+#include "shell/win32/tray_menu_win32.h"
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "assets/catalogue.h"
+#include "platform/ui_language.h"
+#include "shell/menu_command.h"
+#include "shell/menu_texts.h"
+#include "shell/tray_menu.h"
+#include "shell/tray_tooltip.h"
+#include "shell/win32/frame_loop.h"
+#include "shell/win32/tray_icon.h"
+#include "text/utf16.h"
+
+namespace burrowly {
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"Burrowly";
+
+Language menu_language(const std::string& lang) {
+  if (lang == "uk") return Language::uk;
+  if (lang == "ru") return Language::ru;
+  if (lang == "pl") return Language::pl;
+  if (lang == "en") return Language::en;
+  switch (user_ui_language_id() & 0x3FF) {
+    case 0x22: return Language::uk;
+    case 0x19: return Language::ru;
+    case 0x15: return Language::pl;
+    default: return Language::en;
+  }
+}
+
+std::string pet_name(const Config& config, Language lang) {
+  auto named = config.pet_names.find(config.pet);
+  return named != config.pet_names.end() ? named->second : std::string(display_name(lang, config.pet));
+}
+
+HMENU build_native_menu(const std::vector<MenuItem>& items) {
+  HMENU menu = CreatePopupMenu();
+  for (const MenuItem& item : items) {
+    std::wstring label = to_wide(item.label);
+    switch (item.type) {
+      case MenuItem::Type::separator: AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); break;
+      case MenuItem::Type::submenu:
+        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(build_native_menu(item.children)), label.c_str());
+        break;
+      case MenuItem::Type::command: {
+        UINT flags = MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.enabled ? 0 : MF_GRAYED | MF_DISABLED);
+        AppendMenuW(menu, flags, item.id, label.c_str());
+        break;
+      }
+    }
+  }
+  return menu;
+}
+
+void refresh_tooltip(AppState& app) {
+  set_tray_tooltip(app.host, tray_tooltip(pet_name(app.config, menu_language(app.config.lang)), app.config.profile_display));
+}
+
+void run_menu_command(std::uint32_t id) {
+  MenuCommand command = decode_menu_command(id);
+  if (command.kind == MenuCommandKind::toggle_autostart) {
+    toggle_autostart();
+    return;
+  }
+  if (command.kind == MenuCommandKind::quit) {
+    PostQuitMessage(0);
+    return;
+  }
+  bool relayout = false;
+  {
+    auto app = app_slot().borrow();
+    if (!app) return;
+    if (command.kind == MenuCommandKind::change_pet) {
+      app->config.pet = std::string(species_list()[std::size_t(command.number)]);
+      refresh_tooltip(*app);
+    } else if (command.kind == MenuCommandKind::set_coat) {
+      app->config.coat = std::string(command.key);
+    } else if (command.kind == MenuCommandKind::toggle_sleep) {
+      app->config.forced_sleep = !app->config.forced_sleep;
+    } else if (!apply_setting(app->config, command)) {
+      return;
+    }
+    relayout = command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch;
+    app->redraw = true;
+  }
+  if (relayout) relayout_monitors();
+}
+
+}  // namespace
+
+void open_tray_menu(HWND host) {
+  std::vector<MenuItem> items;
+  {
+    auto app = app_slot().borrow();
+    if (!app) return;
+    const Config& config = app->config;
+    Language lang = menu_language(config.lang);
+    std::vector<ProfileEntry> profiles{{config.profile_id, config.profile_display, config.pet}};
+    items = build_tray_menu({config, lang, [lang](int entry) { return menu_text(lang, entry); }, pet_name(config, lang),
+                             1, profiles, config.profile_id, autostart_enabled()});
+  }
+  HMENU menu = build_native_menu(items);
+  POINT cursor{0, 0};
+  GetCursorPos(&cursor);
+  SetForegroundWindow(host);
+  UINT id = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, host,
+                                nullptr));
+  DestroyMenu(menu);
+  if (id > 0) run_menu_command(id);
+}
+
+bool autostart_enabled() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  bool present = RegQueryValueExW(key, kRunValue, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return present;
+}
+
+void toggle_autostart() {
+  bool present = autostart_enabled();
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  if (present) {
+    RegDeleteValueW(key, kRunValue);
+  } else {
+    wchar_t path[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
+    if (n > 0 && n < std::size(path)) {
+      std::wstring data(1, L'"');
+      data.append(path, n).push_back(L'"');
+      RegSetValueExW(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                     DWORD((data.size() + 1) * sizeof(wchar_t)));
+    }
+  }
+  RegCloseKey(key);
+}
+
+}  // namespace burrowly

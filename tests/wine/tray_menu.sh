@@ -1,0 +1,39 @@
+# The tray menu under Wine: it opens from the icon in Wine's tray window, the
+# language item switches its texts to Ukrainian, and its Quit item ends the tray app
+# with status 0. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
+
+shots=${BURROWLY_SCREENSHOT_DIR:-$work}
+alive() { kill -0 "$bg_pid" 2>/dev/null; }
+# Mean brightness (0-1) of the area where the menu drops down.
+menu_brightness() { convert "$1" -crop 140x380+15+5 -colorspace Gray -format "%[fx:mean]" info:; }
+
+burrowly_bg
+sleep 5
+# The first icon of Wine's tray window, at the top left of the screen.
+xdotool mousemove 12 31 click 3
+sleep 2
+screenshot "$shots/tray_menu_en.png"
+awk -v b="$(menu_brightness "$shots/tray_menu_en.png")" 'BEGIN { exit !(b > 0.5) }' || fail "no menu opened"
+
+# Language, then the first item of its submenu ("укр").
+xdotool mousemove 50 11
+sleep 1
+xdotool mousemove 180 11 click 1
+sleep 1
+xdotool mousemove 12 31 click 3
+sleep 2
+screenshot "$shots/tray_menu_uk.png"
+compare -metric AE "$shots/tray_menu_en.png" "$shots/tray_menu_uk.png" null: 2>"$work/diff" \
+  && fail "the menu did not change after choosing Ukrainian"
+
+# Quit, the last item.
+xdotool mousemove 40 392 click 1
+for _ in $(seq 50); do alive || break; sleep 0.2; done
+if alive; then
+  fail "Quit did not end the tray app"
+  kill "$bg_pid"
+else
+  wait "$bg_pid"
+  tray_status=$?
+  [ "$tray_status" -eq 0 ] || fail "the tray app ended with status $tray_status"
+fi
