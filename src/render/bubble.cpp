@@ -1,0 +1,72 @@
+#include "render/bubble.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace burrowly {
+
+std::uint32_t faded(std::uint8_t r, std::uint8_t g, std::uint8_t b, float alpha, float fade) {
+  float a = alpha * fade;
+  std::uint8_t a8 = std::isfinite(a) ? std::uint8_t(std::clamp(a, 0.0f, 255.0f)) : 0;
+  return pack_rgba(r, g, b, a8);
+}
+
+BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
+                           float pet_x, float sit, float ui_scale) {
+  const float u = ui_scale;
+  BubbleLayout b;
+  b.font_size = std::round(12 * u);
+  b.text_width = font.text_width(request.text, b.font_size);
+  b.width = std::clamp(b.text_width + 2 * std::round(11 * u), 48 * u, 300 * u);
+  b.height = b.font_size + 2 * std::round(7 * u);
+
+  // An area narrower than the bubble and its margins keeps the bubble at the left margin.
+  float low = 8 * u, high = std::max(placement.area_width - b.width - 8 * u, 8.0f);
+  b.x0 = high < low ? low : std::clamp(pet_x - b.width / 2, low, high);
+  if (placement.above)
+    b.y0 = std::max(placement.anchor_y - sit - 10 * u - b.height - 6 * u, 4 * u);
+  else
+    b.y0 = std::min(placement.anchor_y + sit + 10 * u + 6 * u, placement.area_height - b.height - 4 * u);
+
+  b.tail_x = std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u));
+  b.text_x = b.x0 + (b.width - b.text_width) / 2;
+  b.baseline = b.y0 + std::round(7 * u) + 0.86f * b.font_size;
+  return b;
+}
+
+void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
+                 float pet_x, float sit, float ui_scale) {
+  float alpha = std::isfinite(request.alpha) ? std::clamp(request.alpha, 0.0f, 1.0f) : 0.0f;
+  if (request.text.empty() || alpha <= 0.02f) return;
+  if (!std::isfinite(pet_x) || !std::isfinite(sit) || !std::isfinite(placement.anchor_y) ||
+      !std::isfinite(ui_scale) || !(ui_scale > 0))
+    return;
+  const float u = ui_scale;
+  const BubbleLayout b = layout_bubble(font, request, placement, pet_x, sit, ui_scale);
+
+  bool warning = request.style == BubbleStyle::warning;
+  std::uint32_t fill = warning ? faded(255, 244, 242, 244, alpha) : faded(255, 255, 255, 245, alpha);
+  std::uint32_t border = warning ? faded(196, 61, 43, 235, alpha) : faded(36, 27, 51, 190, alpha);
+  std::uint32_t text = warning ? faded(196, 61, 43, 255, alpha) : faded(44, 24, 18, 255, alpha);
+
+  fill_path(pixmap, Path().add_rounded_rect(b.x0 + 1, b.y0 + 2, b.width, b.height, 8 * u), faded(36, 27, 51, 30, alpha));
+  Path body;
+  body.add_rounded_rect(b.x0, b.y0, b.width, b.height, 8 * u);
+  fill_path(pixmap, body, fill);
+  stroke_path(pixmap, body, Stroke{1.5f * u}, border);
+
+  Path tail;
+  if (placement.above) {
+    float base = b.y0 + b.height - 0.5f;
+    tail.move_to(b.tail_x - 5 * u, base).line_to(b.tail_x, base + 6 * u).line_to(b.tail_x + 5 * u, base);
+  } else {
+    float base = b.y0 + 0.5f;
+    tail.move_to(b.tail_x - 5 * u, base).line_to(b.tail_x, base - 6 * u).line_to(b.tail_x + 5 * u, base);
+  }
+  fill_path(pixmap, tail, fill);
+  stroke_path(pixmap, tail, Stroke{1.3f * u}, border);
+
+  font.draw_text(pixmap, request.text, b.text_x, b.baseline, b.font_size, text);
+}
+
+}  // namespace burrowly

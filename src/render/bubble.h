@@ -1,0 +1,44 @@
+#pragma once
+// The speech bubble: a rounded box with a tail towards the pet and one line of text.
+
+#include <cstdint>
+#include <string>
+
+#include "render/canvas.h"
+#include "render/font.h"
+
+namespace burrowly {
+
+enum class BubbleStyle : std::uint8_t { normal, warning };
+
+struct BubbleRequest {
+  std::string text;  // UTF-8, one line
+  BubbleStyle style = BubbleStyle::normal;
+  float alpha = 1;   // fade, clamped to 0..1
+};
+
+struct BubblePlacement {
+  std::int32_t area_width = 0, area_height = 0;  // the bubble stays inside this area
+  float anchor_y = 0;                            // the pet's ground line
+  bool above = true;                             // above the pet, else below
+};
+
+// Where the parts of a bubble go, in pixmap pixels.
+struct BubbleLayout {
+  float font_size = 0, text_width = 0;
+  float x0 = 0, y0 = 0, width = 0, height = 0;
+  float tail_x = 0;
+  float text_x = 0, baseline = 0;
+};
+
+BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
+                           float pet_x, float sit, float ui_scale);
+
+// Draws nothing for an empty text or an alpha of at most 0.02.
+void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
+                 float pet_x, float sit, float ui_scale);
+
+// A packed colour whose alpha is `alpha` x `fade`, clamped to 0..255 and truncated.
+std::uint32_t faded(std::uint8_t r, std::uint8_t g, std::uint8_t b, float alpha, float fade);
+
+}  // namespace burrowly

@@ -1,0 +1,129 @@
+#include "render/composer.h"
+
+#include <cmath>
+
+namespace burrowly {
+
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+Transform rotate_about(float radians, float px, float py) {
+  return Transform::translate(px, py).after(Transform::rotate(radians)).after(Transform::translate(-px, -py));
+}
+
+bool sheet_usable(const ImageView& sheet) {
+  return sheet.pixels && sheet.width > 0 && sheet.height > 0;
+}
+
+}  // namespace
+
+SpritePlacement place_sprite(const PetRenderInput& f) {
+  const float scale = f.atlas ? f.atlas->scale : 1.0f;
+  SpritePlacement s;
+  s.snapped = std::fabs(scale - 1) < 0.001f && std::fabs(f.angle) < 0.001f && std::fabs(f.stretch_x - 1) < 0.002f &&
+              std::fabs(f.stretch_y - 1) < 0.002f && std::fabs(f.skew) < 0.001f;
+  float px = f.x, py = f.y - f.lift;
+  if (s.snapped) px = std::round(px), py = std::round(py);
+  float mirror = f.facing < 0 ? -1.0f : 1.0f;
+  float pivot_y = -0.45f * float(f.frame.r[3]) * scale;
+  s.transform = Transform::translate(px, py)
+                    .after(rotate_about(f.angle, 0, pivot_y))
+                    .after(Transform::rotate(f.skew))
+                    .after(Transform::scale(mirror * f.stretch_x * scale, f.stretch_y * scale))
+                    .after(Transform::translate(-float(f.frame.ax), -float(f.frame.gy)));
+  return s;
+}
+
+std::optional<Transform> outfit_transform(const PetRenderInput& f, const Transform& sprite) {
+  if (!f.frame.hat) return std::nullopt;
+  const auto& hat = *f.frame.hat;
+  const float scale = f.atlas ? f.atlas->scale : 1.0f;
+  const bool mirrored = f.facing < 0;
+  float k = std::max(scale * f.frame.paw, 7.5f) / 10;
+  double degrees = double(f.skew + f.angle) * kDegreesPerRadian + (mirrored ? -hat[2] : hat[2]);
+  float radians = float(degrees / kDegreesPerRadian);
+  float hx = hat[0], hy = hat[1];
+  sprite.apply(hx, hy);
+  return Transform::translate(hx, hy)
+      .after(Transform::scale(mirrored ? -hat[3] : hat[3], 1))
+      .after(Transform::rotate(radians))
+      .after(Transform::scale(k, k));
+}
+
+void draw_outfit(Pixmap& pm, const std::string& outfit, const Transform& t, float opacity) {
+  auto fill = [&](std::uint8_t r, std::uint8_t g, std::uint8_t b) { return faded(r, g, b, 255, opacity); };
+  const std::uint32_t outline = faded(36, 27, 51, 240, opacity);
+  auto shape = [&](const Path& path, std::uint32_t color, float stroke) {
+    fill_path(pm, path, color, t);
+    if (stroke > 0) stroke_path(pm, path, Stroke{stroke}, outline, t);
+  };
+  if (outfit == "crown") {
+    shape(Path().add_polygon({{-8, 1}, {-9.5f, -8}, {-4, -3.5f}, {0, -10}, {4, -3.5f}, {9.5f, -8}, {8, 1}}),
+          fill(252, 204, 56), 1.2f);
+  } else if (outfit == "santa") {
+    shape(Path().add_polygon({{-9, 0}, {9, 0}, {2, -13}}), fill(218, 52, 64), 1.2f);
+    shape(Path().add_rounded_rect(-10, -3.5f, 20, 5.5f, 2.6f), fill(252, 249, 245), 1.1f);
+    shape(Path().add_circle(3, -13, 3), fill(252, 249, 245), 1.0f);
+  } else if (outfit == "party") {
+    shape(Path().add_polygon({{-6.5f, 1}, {6.5f, 1}, {0, -13.5f}}), fill(250, 184, 58), 1.2f);
+    shape(Path().add_circle(0, -13.8f, 2.5f), fill(238, 92, 144), 0);
+  } else if (outfit == "beanie") {
+    shape(Path().add_oval(0, -2.5f, 8.5f, 7.5f), fill(62, 134, 212), 1.2f);
+    shape(Path().add_rounded_rect(-9.5f, -2, 19, 4.5f, 2), fill(44, 102, 174), 1.1f);
+    shape(Path().add_circle(0, -10.5f, 2.7f), fill(248, 248, 250), 1.0f);
+  } else if (outfit == "wreath") {
+    stroke_path(pm, Path().add_oval(0, -1.5f, 9, 3.5f), Stroke{3.2f}, fill(110, 188, 96), t);
+    shape(Path().add_circle(-6.5f, -2.5f, 2.2f), fill(255, 128, 168), 0);
+    shape(Path().add_circle(0, -4, 2.2f), fill(255, 224, 96), 0);
+    shape(Path().add_circle(6.5f, -2.5f, 2.2f), fill(156, 206, 255), 0);
+  } else if (outfit == "bow") {
+    Path loops;
+    loops.add_polygon({{0, -1}, {-7.5f, -5}, {-7.5f, 3}}).add_polygon({{0, -1}, {7.5f, -5}, {7.5f, 3}});
+    shape(loops, fill(238, 86, 134), 1.0f);
+    shape(Path().add_circle(0, -1, 2.3f), fill(255, 146, 180), 1.0f);
+  }
+}
+
+namespace {
+
+void draw_figure(Pixmap& pm, const PetRenderInput& f) {
+  const auto& r = f.frame.r;
+  if (r[2] <= 0 || r[3] <= 0 || !(f.opacity > 0) || !sheet_usable(f.pixels)) return;
+  SpritePlacement place = place_sprite(f);
+  if (!place.transform.is_finite()) return;
+  Sampling sampling = place.snapped ? Sampling::nearest : Sampling::bilinear;
+  draw_image_rect(pm, f.pixels, {r[0], r[1], r[2], r[3]}, place.transform, f.opacity, sampling);
+
+  if (f.blink && f.frame.bl && sheet_usable(f.plain_pixels)) {
+    const auto& bl = *f.frame.bl;
+    if (bl[0] >= 0 && bl[1] >= 0 && bl[2] > 0 && bl[3] > 0) {
+      Transform patch = place.transform.after(Transform::translate(float(bl[4]), float(bl[5])));
+      draw_image_rect(pm, f.plain_pixels, {bl[0], bl[1], bl[2], bl[3]}, patch, f.opacity, sampling);
+    }
+  }
+
+  if (f.outfit && *f.outfit != "none" && f.opacity > 0.01f) {
+    if (auto t = outfit_transform(f, place.transform)) draw_outfit(pm, *f.outfit, *t, std::min(f.opacity, 1.0f));
+  }
+}
+
+}  // namespace
+
+void render_pet(Pixmap& pm, const std::vector<PetRenderInput>& figures, const std::optional<BubbleDraw>& bubble,
+                const EffectsDraw& effects, const Font& font, float ui_scale) {
+  pm.clear();
+  const float u = std::isfinite(ui_scale) && ui_scale > 0 ? ui_scale : 1.0f;
+  if (effects.panel) draw_panel(pm, effects.panel->x, effects.panel->y, effects.panel->width, effects.panel->height, u);
+  if (effects.toy && drawn_behind_pet(effects.toy->look)) draw_toy(pm, *effects.toy, effects.ground_y, u);
+  for (const PetRenderInput& f : figures) draw_figure(pm, f);
+  if (effects.toy && !drawn_behind_pet(effects.toy->look)) draw_toy(pm, *effects.toy, effects.ground_y, u);
+  for (const EffectParticle& p : effects.particles) draw_particle(pm, font, p, effects.language, u);
+  if (bubble && !figures.empty()) {
+    const PetRenderInput& first = figures.front();
+    float sit = first.atlas ? first.atlas->sit : 0.0f;
+    draw_bubble(pm, font, bubble->request, bubble->placement, first.x, sit, u);
+  }
+}
+
+}  // namespace burrowly

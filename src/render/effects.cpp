@@ -1,0 +1,176 @@
+#include "render/effects.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/bubble.h"
+#include "render/stable_math.h"
+#include "text/utf8.h"
+
+namespace burrowly {
+
+namespace {
+
+constexpr std::uint8_t kInk[3] = {36, 27, 51};
+
+std::uint32_t ink(float alpha) { return faded(kInk[0], kInk[1], kInk[2], alpha, 1); }
+
+void fill_and_outline(Pixmap& pm, const Path& path, std::uint32_t fill, float width, float opacity,
+                      const Transform& t) {
+  fill_path(pm, path, fill, t);
+  stroke_path(pm, path, Stroke{width}, ink(255 * opacity), t);
+}
+
+}  // namespace
+
+ParticleState particle_state(const EffectParticle& p, float ui_scale) {
+  ParticleState s;
+  float ratio = p.life > 0 ? p.age / p.life : 1.0f;
+  s.t = std::isfinite(ratio) ? std::clamp(ratio, 0.0f, 1.0f) : 1.0f;
+  s.fade = std::clamp(1.4f * (1 - s.t), 0.0f, 1.0f);
+  s.px = p.x + p.drift * s.t * ui_scale;
+  s.py = p.y - 24 * s.t * ui_scale;
+  return s;
+}
+
+void draw_particle(Pixmap& pm, const Font& font, const EffectParticle& p, Language language, float u) {
+  const ParticleState s = particle_state(p, u);
+  if (s.fade <= 0 || !std::isfinite(s.px) || !std::isfinite(s.py)) return;
+  const float px = s.px, py = s.py, fade = s.fade;
+  switch (p.kind) {
+    case 0x110000:
+      font.draw_text(pm, "z", px, py, (10.5f + 3 * s.t) * u, faded(36, 27, 51, 230, fade));
+      return;
+    case 0x110001: {
+      float a = 5.2f * u;
+      Path heart;
+      heart.move_to(px, py + 0.9f * a)
+          .cubic_to(px - 1.4f * a, py, px - 0.9f * a, py - 1.1f * a, px, py - 0.35f * a)
+          .cubic_to(px + 0.9f * a, py - 1.1f * a, px + 1.4f * a, py, px, py + 0.9f * a)
+          .close();
+      fill_path(pm, heart, faded(232, 91, 138, 255, fade));
+      return;
+    }
+    case 0x110002: {
+      const char* word = language == Language::en ? "purr" : language == Language::pl ? "mrr" : "мур";
+      font.draw_text(pm, word, px, py, 9.5f * u, faded(232, 91, 138, 235, fade));
+      return;
+    }
+    case 0x110003: {
+      float r = 4.8f * u, c = 0.15f * r;
+      Path star;
+      star.move_to(px, py - r)
+          .quad_to(px + c, py - c, px + r, py)
+          .quad_to(px + c, py + c, px, py + r)
+          .quad_to(px - c, py + c, px - r, py)
+          .quad_to(px - c, py - c, px, py - r)
+          .close();
+      fill_path(pm, star, faded(245, 184, 46, 255, fade));
+      return;
+    }
+    case 0x110005:
+      fill_path(pm, Path().add_circle(px, py + 14 * s.t * u, 2.4f * u), faded(112, 184, 240, 220, fade));
+      return;
+    case 0x110006: {
+      float b = 6.2f * u;
+      Path bolt;
+      bolt.add_polygon({{px + 0.15f * b, py - b},
+                        {px - 0.55f * b, py + 0.08f * b},
+                        {px + 0.02f * b, py + 0.08f * b},
+                        {px - 0.25f * b, py + b},
+                        {px + 0.58f * b, py - 0.12f * b},
+                        {px + 0.02f * b, py - 0.12f * b}});
+      fill_path(pm, bolt, faded(255, 216, 92, 255, fade));
+      stroke_path(pm, bolt, Stroke{1.4f}, faded(36, 27, 51, 255, fade));
+      return;
+    }
+    default:
+      if (p.kind < 0x110000 || p.kind == 0x110004) {
+        std::string glyph;
+        append_utf8(glyph, p.kind == 0x110004 ? char32_t(0x110004) : char32_t(p.kind));
+        font.draw_text(pm, glyph, px, py, 12 * u, faded(94, 152, 224, 240, fade));
+      }
+      return;
+  }
+}
+
+bool drawn_behind_pet(ToyLook look) { return look == ToyLook::water_drop || look == ToyLook::food_bowl; }
+
+void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
+  if (!(toy.opacity > 0.01f)) return;
+  const float op = std::min(toy.opacity, 1.0f);
+  // Shapes below are in ui units around the toy's centre.
+  Transform t = Transform::translate(toy.x, ground_y - 6 * u - toy.height)
+                    .after(Transform::rotate(toy.rotation))
+                    .after(Transform::scale(u, u));
+  if (!t.is_finite()) return;
+  switch (toy.look) {
+    case ToyLook::yarn_ball: {
+      fill_and_outline(pm, Path().add_circle(0, 0, 6), faded(230, 79, 102, 255, op), 1.1f, op, t);
+      Path strands;
+      strands.move_to(-5, -3).quad_to(0, 1, 5, -3);
+      strands.move_to(-5.6f, 1).quad_to(0, 5, 5.6f, 1);
+      strands.move_to(-2, -5.6f).quad_to(2, 0, -1, 5.8f);
+      stroke_path(pm, strands, Stroke{1.1f}, ink(255 * op), t);
+      return;
+    }
+    case ToyLook::frisbee: {
+      fill_and_outline(pm, Path().add_oval(0, 0, 8.5f, 3.2f), faded(54, 148, 224, 245, op), 1.1f, op, t);
+      stroke_path(pm, Path().add_oval(0, -0.4f, 5, 1.6f), Stroke{1.1f}, ink(255 * op), t);
+      return;
+    }
+    case ToyLook::carrot: {
+      Path body;
+      body.move_to(-5, -3.4f).line_to(9, 0).line_to(-5, 3.4f).quad_to(-7.8f, 0, -5, -3.4f).close();
+      Path leaf;
+      leaf.add_polygon({{-6.4f, -0.8f}, {-11, -4.4f}, {-8.6f, -0.4f}});
+      leaf.add_polygon({{-6.4f, -0.2f}, {-12, 0}, {-6.4f, 0.6f}});
+      leaf.add_polygon({{-6.4f, 0.8f}, {-11, 4.4f}, {-8.6f, 0.4f}});
+      fill_and_outline(pm, leaf, faded(82, 196, 106, 255, op), 1.2f, op, t);
+      fill_and_outline(pm, body, faded(242, 134, 48, 255, op), 1.2f, op, t);
+      return;
+    }
+    case ToyLook::treat: {
+      fill_and_outline(pm, Path().add_oval(0, 0, 6.5f, 4.6f), faded(212, 148, 86, 255, op), 1.1f, op, t);
+      fill_and_outline(pm, Path().add_oval(0, 0, 3.4f, 2.2f), faded(118, 76, 52, 255, op), 1.1f, op, t);
+      return;
+    }
+    case ToyLook::fly: {
+      float beat = float(std::fabs(stable_sin_cos(38.0 * toy.phase).sin));
+      float wing = 1.6f + 1.8f * beat;
+      Path wings;
+      wings.add_oval(-2.2f, -2.4f, 2.0f, wing).add_oval(2.2f, -2.4f, 2.0f, wing);
+      fill_path(pm, wings, faded(240, 245, 255, 210, op), t);
+      fill_path(pm, Path().add_circle(0, 0, 2.2f), faded(40, 34, 48, 250, op), t);
+      return;
+    }
+    case ToyLook::water_drop: {
+      Path drop;
+      drop.move_to(-1.6f, -6)
+          .line_to(1.6f, -6)
+          .quad_to(2.4f, -6, 2.8f, -5)
+          .line_to(5, 3.6f)
+          .quad_to(5.4f, 6, 3, 6)
+          .line_to(-3, 6)
+          .quad_to(-5.4f, 6, -5, 3.6f)
+          .line_to(-2.8f, -5)
+          .quad_to(-2.4f, -6, -1.6f, -6)
+          .close();
+      fill_and_outline(pm, drop, faded(168, 224, 255, 255, op), 1.1f, op, t);
+      return;
+    }
+    case ToyLook::food_bowl: {
+      Path bowl;
+      bowl.add_polygon({{-11, -3}, {11, -3}, {7.5f, 6}, {-7.5f, 6}});
+      fill_and_outline(pm, bowl, faded(232, 114, 78, 255, op), 1.1f, op, t);
+      stroke_path(pm, Path().move_to(-10.2f, -0.8f).line_to(10.2f, -0.8f), Stroke{1.1f}, ink(255 * op), t);
+      return;
+    }
+  }
+}
+
+void draw_panel(Pixmap& pm, float x, float y, float width, float height, float u) {
+  fill_path(pm, Path().add_rounded_rect(x, y, width, height, 10 * u), pack_rgba(18, 17, 24, 245));
+}
+
+}  // namespace burrowly

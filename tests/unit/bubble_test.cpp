@@ -1,0 +1,103 @@
+#include "render/bubble.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace burrowly {
+namespace {
+
+const Font& ui_font() {
+  static Font font = load_ui_font();
+  return font;
+}
+
+BubblePlacement area(std::int32_t w = 800, std::int32_t h = 300, float anchor = 200, bool above = true) {
+  return {w, h, anchor, above};
+}
+
+TEST(Bubble, FontCandidatesFollowWindowsFolder) {
+  EXPECT_EQ(ui_font_candidates(std::nullopt),
+            (std::vector<std::string>{"C:/Windows/Fonts/segoeui.ttf", "C:/Windows/Fonts/arial.ttf"}));
+  EXPECT_EQ(ui_font_candidates(std::string("D:/Win")).front(), "D:/Win/Fonts/segoeui.ttf");
+  EXPECT_GT(ui_font().text_width("hello", 12), 10) << "a font always loads";
+}
+
+TEST(Bubble, GeometryAtScaleOneAndTwo) {
+  BubbleRequest req{"hi there", BubbleStyle::normal, 1};
+  BubbleLayout one = layout_bubble(ui_font(), req, area(), 400, 30, 1);
+  EXPECT_EQ(one.font_size, 12);
+  EXPECT_EQ(one.height, 26);
+  EXPECT_FLOAT_EQ(one.width, std::max(one.text_width + 22, 48.0f));
+  EXPECT_FLOAT_EQ(one.x0, 400 - one.width / 2);
+  EXPECT_FLOAT_EQ(one.y0, 200 - 30 - 10 - 26 - 6);
+  EXPECT_FLOAT_EQ(one.baseline, one.y0 + 7 + 0.86f * 12);
+  EXPECT_FLOAT_EQ(one.text_x, one.x0 + (one.width - one.text_width) / 2);
+
+  BubbleLayout two = layout_bubble(ui_font(), req, area(), 400, 30, 2);
+  EXPECT_EQ(two.font_size, 24);
+  EXPECT_EQ(two.height, 24 + 28);
+  EXPECT_FLOAT_EQ(two.y0, 200 - 30 - 20 - 52 - 12);
+
+  BubbleLayout tiny = layout_bubble(ui_font(), {"!", BubbleStyle::normal, 1}, area(), 400, 30, 1);
+  EXPECT_EQ(tiny.width, 48) << "minimum width";
+  std::string long_text(200, 'w');
+  EXPECT_EQ(layout_bubble(ui_font(), {long_text, BubbleStyle::normal, 1}, area(), 400, 30, 1).width, 300);
+
+  BubbleLayout below = layout_bubble(ui_font(), req, area(800, 300, 20, false), 400, 30, 1);
+  EXPECT_FLOAT_EQ(below.y0, 20 + 30 + 16);
+  BubbleLayout high = layout_bubble(ui_font(), req, area(800, 300, 10, true), 400, 30, 1);
+  EXPECT_FLOAT_EQ(high.y0, 4) << "kept inside the top";
+}
+
+TEST(Bubble, PetNearTheEdgeKeepsBubbleAndTailInside) {
+  BubbleRequest req{"hello", BubbleStyle::normal, 1};
+  BubbleLayout left = layout_bubble(ui_font(), req, area(), 5, 30, 1);
+  EXPECT_FLOAT_EQ(left.x0, 8);
+  EXPECT_FLOAT_EQ(left.tail_x, 8 + 12);
+  BubbleLayout right = layout_bubble(ui_font(), req, area(), 799, 30, 1);
+  EXPECT_FLOAT_EQ(right.x0, 800 - right.width - 8);
+  EXPECT_FLOAT_EQ(right.tail_x, right.x0 + right.width - 12);
+  BubbleLayout narrow = layout_bubble(ui_font(), req, area(60, 300), 30, 30, 2);
+  EXPECT_FLOAT_EQ(narrow.x0, 16) << "left margin when the area is too narrow";
+}
+
+double alpha_sum(const Pixmap& p) {
+  double s = 0;
+  for (std::size_t i = 3; i < p.byte_size(); i += 4) s += p.data()[i];
+  return s;
+}
+
+TEST(Bubble, EmptyOrFadedOutDrawsNothing) {
+  Pixmap p = *Pixmap::create(400, 200);
+  draw_bubble(p, ui_font(), {"", BubbleStyle::normal, 1}, area(400, 200, 150), 200, 30, 1);
+  draw_bubble(p, ui_font(), {"hi", BubbleStyle::normal, 0.02f}, area(400, 200, 150), 200, 30, 1);
+  draw_bubble(p, ui_font(), {"hi", BubbleStyle::normal, NAN}, area(400, 200, 150), 200, 30, 1);
+  EXPECT_EQ(alpha_sum(p), 0);
+}
+
+TEST(Bubble, BodyColoursAndHalfAlpha) {
+  EXPECT_EQ(faded(255, 255, 255, 245, 0.5f), pack_rgba(255, 255, 255, 122));
+  EXPECT_EQ(faded(1, 2, 3, 255, 2.0f), pack_rgba(1, 2, 3, 255));
+  for (BubbleStyle style : {BubbleStyle::normal, BubbleStyle::warning}) {
+    Pixmap full = *Pixmap::create(400, 200), half = *Pixmap::create(400, 200);
+    BubbleRequest req{"hi", style, 1};
+    BubbleLayout b = layout_bubble(ui_font(), req, area(400, 200, 150), 200, 30, 1);
+    draw_bubble(full, ui_font(), req, area(400, 200, 150), 200, 30, 1);
+    req.alpha = 0.5f;
+    draw_bubble(half, ui_font(), req, area(400, 200, 150), 200, 30, 1);
+    // Inside the body, left of the text: the fill over its shadow.
+    int x = int(b.x0 + 4), y = int(b.y0 + b.height / 2);
+    const std::uint8_t* px = full.data() + (y * 400 + x) * 4;
+    int expected = style == BubbleStyle::normal ? 245 : 244;
+    EXPECT_NEAR(px[3], expected + 30 * (255 - expected) / 255.0, 1.5);
+    const std::uint8_t* hp = half.data() + (y * 400 + x) * 4;
+    EXPECT_NEAR(hp[3], 122 + 15 * (255 - 122) / 255.0, 1.5);
+    // The tail tip just below the body is painted; the body does not reach there.
+    const std::uint8_t* tail = full.data() + (int(b.y0 + b.height + 3) * 400 + int(b.tail_x)) * 4;
+    EXPECT_GT(tail[3], 100);
+  }
+}
+
+}  // namespace
+}  // namespace burrowly

@@ -1,0 +1,98 @@
+#include "render/effects.h"
+
+#include <gtest/gtest.h>
+
+namespace burrowly {
+namespace {
+
+const Font& ui_font() {
+  static Font font = load_ui_font();
+  return font;
+}
+
+Pixmap blank() { return *Pixmap::create(120, 120); }
+
+bool same(const Pixmap& a, const Pixmap& b) {
+  return std::equal(a.data(), a.data() + a.byte_size(), b.data());
+}
+
+bool empty(const Pixmap& p) {
+  for (std::size_t i = 3; i < p.byte_size(); i += 4)
+    if (p.data()[i]) return false;
+  return true;
+}
+
+TEST(Effects, ParticleRisesDriftsAndFades) {
+  EffectParticle p{0x110001, 50, 80, 10, 0, 2};
+  for (float u : {1.0f, 2.0f}) {
+    ParticleState start = particle_state(p, u);
+    EXPECT_FLOAT_EQ(start.px, 50);
+    EXPECT_FLOAT_EQ(start.py, 80);
+    EXPECT_FLOAT_EQ(start.fade, 1);
+    p.age = 1;
+    ParticleState mid = particle_state(p, u);
+    EXPECT_FLOAT_EQ(mid.px, 50 + 5 * u);
+    EXPECT_FLOAT_EQ(mid.py, 80 - 12 * u);
+    EXPECT_NEAR(mid.fade, 0.7f, 1e-6);
+    p.age = 2;
+    EXPECT_FLOAT_EQ(particle_state(p, u).fade, 0);
+    p.age = 0;
+  }
+  EXPECT_NEAR(particle_state({0x110001, 0, 0, 0, 2.0f / 7, 1}, 1).fade, 1, 1e-6);
+  EXPECT_EQ(particle_state({0x110001, 0, 0, 0, 1, 0}, 1).fade, 0) << "a zero life is over";
+}
+
+TEST(Effects, FinishedParticlesDrawNothingAndLiveOnesDraw) {
+  for (std::uint32_t kind : {0x110000u, 0x110001u, 0x110002u, 0x110003u, 0x110005u, 0x110006u, 0x266Au}) {
+    Pixmap done = blank(), live = blank();
+    draw_particle(done, ui_font(), {kind, 60, 60, 0, 3, 3}, Language::en, 1);
+    draw_particle(live, ui_font(), {kind, 60, 60, 0, 0, 3}, Language::en, 1);
+    EXPECT_TRUE(empty(done)) << kind;
+    EXPECT_FALSE(empty(live)) << kind;
+  }
+}
+
+TEST(Effects, PurrWordFollowsLanguage) {
+  Pixmap pl = blank(), en = blank(), text = blank();
+  draw_particle(pl, ui_font(), {0x110002, 20, 60, 0, 0, 1}, Language::pl, 1);
+  draw_particle(en, ui_font(), {0x110002, 20, 60, 0, 0, 1}, Language::en, 1);
+  ui_font().draw_text(text, "mrr", 20, 60, 9.5f, pack_rgba(232, 91, 138, 235));
+  EXPECT_TRUE(same(pl, text));
+  EXPECT_FALSE(same(en, text));
+}
+
+TEST(Effects, GlyphKindDrawsTheCharacterInGlyphColour) {
+  Pixmap a = blank(), text = blank();
+  draw_particle(a, ui_font(), {0x41, 20, 60, 0, 0, 1}, Language::en, 1);
+  ui_font().draw_text(text, "A", 20, 60, 12, pack_rgba(94, 152, 224, 240));
+  EXPECT_TRUE(same(a, text));
+  EXPECT_FALSE(empty(a));
+}
+
+TEST(Effects, HeartIsFilledInItsColourAroundItsPoint) {
+  Pixmap p = blank();
+  draw_particle(p, ui_font(), {0x110001, 60, 60, 0, 0, 1}, Language::en, 2);
+  const std::uint8_t* centre = p.data() + (61 * 120 + 60) * 4;
+  EXPECT_EQ(centre[0], 232);
+  EXPECT_EQ(centre[3], 255);
+  EXPECT_EQ(p.data()[(75 * 120 + 60) * 4 + 3], 0) << "nothing below the heart's tip";
+}
+
+TEST(Effects, ToysNeedOpacityAboveOnePercent) {
+  for (int look = 0; look <= 6; ++look) {
+    Pixmap faint = blank(), shown = blank();
+    draw_toy(faint, {ToyLook(look), 60, 10, 0.3f, 0.01f, 0.2f}, 100, 1);
+    draw_toy(shown, {ToyLook(look), 60, 10, 0.3f, 1, 0.2f}, 100, 1);
+    EXPECT_TRUE(empty(faint)) << look;
+    EXPECT_FALSE(empty(shown)) << look;
+    // Centred at the ground line minus 6 minus the height.
+    EXPECT_NE(shown.data()[(84 * 120 + 60) * 4 + 3], 0) << look;
+    EXPECT_EQ(shown.data()[(100 * 120 + 60) * 4 + 3], 0) << look;
+  }
+  Pixmap ball = blank();
+  draw_toy(ball, {ToyLook::yarn_ball, 60, 0, 0, 1, 0}, 100, 1);
+  EXPECT_EQ(ball.data()[(94 * 120 + 58) * 4 + 0], 230);
+}
+
+}  // namespace
+}  // namespace burrowly
