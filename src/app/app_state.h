@@ -3,10 +3,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
-#include "config/config.h"
 #include "engine/desktop_sense.h"
+#include "engine/pet_engine.h"
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
 #include "shell/monitor_info.h"
@@ -25,7 +26,7 @@ struct AppState {
   HANDLE mutex = nullptr;
   std::vector<MonitorInfo> monitors;
   std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
-  Config config;
+  std::optional<PetEngine> engine;  // made at start-up, present for the whole run
   SensingObjects sensing;
   CpuLoadMeter cpu;
   DesktopSense desktop;
@@ -33,7 +34,6 @@ struct AppState {
   double topmost_accumulator = 0;
   bool left_was_down = false;
   bool session_locked = false;
-  bool redraw = true;
 };
 
 // The user-interface thread's slot; handlers borrow the state from it.

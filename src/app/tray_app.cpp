@@ -10,6 +10,7 @@
 #include "app/tray_app.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
+#include "shell/tray_labels.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/frame_loop.h"
@@ -100,9 +101,12 @@ int run_tray_app() {
   app.instance = instance;
   app.host = host;
   app.mutex = mutex;
+  Config config;
   app.monitors = enumerate_monitors();
+  app.engine = PetEngine::create(config, app.monitors, EngineServices{});
+  create_overlays(app);
   app.tray_icon = create_tray_icon_handle();
-  add_tray_icon(host, app.tray_icon, tray_tooltip(app.config.pet, app.config.profile_display));
+  add_tray_icon(host, app.tray_icon, tray_tooltip(tray_pet_name(config), config.profile_display));
   app.sensing = SensingObjects::create();
   app.cpu.update(read_cpu_times());
   app.previous_frame = monotonic_seconds();

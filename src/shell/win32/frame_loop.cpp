@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "app/app_state.h"
+#include "engine/habitat.h"
 #include "engine/input_snapshot.h"
 #include "platform/clock.h"
 #include "shell/frame_plan.h"
@@ -11,6 +12,10 @@
 
 namespace burrowly {
 namespace {
+
+void wake_up_stretch() {
+  if (auto app = app_slot().borrow()) app->engine->start_wake_stretch();
+}
 
 InputSnapshot poll_input(AppState& app) {
   InputSnapshot input;
@@ -25,13 +30,19 @@ InputSnapshot poll_input(AppState& app) {
   return input;
 }
 
-std::size_t primary_index(const std::vector<MonitorInfo>& monitors) {
-  for (std::size_t i = 0; i < monitors.size(); ++i)
-    if (monitors[i].primary) return i;
-  return 0;
+}  // namespace
+
+ScreenRect overlay_rect(const MonitorInfo& monitor, const Config& config) {
+  HabitatRect habitat = habitat_rect(monitor, config.position == Position::top, config.top_notch);
+  return {habitat.x, habitat.y, habitat.width, habitat.height};
 }
 
-}  // namespace
+void create_overlays(AppState& app) {
+  app.overlays.clear();
+  for (const MonitorInfo& monitor : app.monitors)
+    if (auto overlay = OverlayWindow::create(app.instance, overlay_rect(monitor, app.engine->config())))
+      app.overlays.push_back(std::move(*overlay));
+}
 
 void frame_tick() {
   auto app = app_slot().borrow();
@@ -39,14 +50,17 @@ void frame_tick() {
   double now = monotonic_seconds();
   double dt = frame_seconds(app->previous_frame, now);
   app->previous_frame = now;
+  PetEngine& engine = *app->engine;
   InputSnapshot input = poll_input(*app);
-  (void)input;
-  std::size_t pet_monitor = primary_index(app->monitors);
+  std::size_t monitor_before = engine.monitor_index();
+  engine.tick(float(dt), input, app->desktop);
+  std::size_t pet_monitor = engine.monitor_index();
+  const Config& config = engine.config();
   FrameState frame{.pet_monitor = pet_monitor,
-                   .pet_hidden = app->config.pet_hidden,
-                   .notch_mode = app->config.position == Position::top && app->config.top_notch,
+                   .pet_hidden = config.pet_hidden,
+                   .notch_mode = config.position == Position::top && config.top_notch,
                    .topmost_due = topmost_due(app->topmost_accumulator, dt)};
-  if (!app->redraw) {
+  if (pet_monitor == monitor_before && !engine.needs_redraw()) {
     if (reassert_only(app->monitors, app->overlays.size(), frame)) app->overlays[pet_monitor].reassert_topmost();
     return;
   }
@@ -61,7 +75,7 @@ void frame_tick() {
     overlay.clear_pixels();
     overlay.push(plan[i] == OverlayAction::draw_and_reassert);
   }
-  app->redraw = false;
+  engine.clear_redraw();
 }
 
 void sensing_tick() {
@@ -69,14 +83,23 @@ void sensing_tick() {
   if (!app) return;
   app->desktop.cpu_load = app->cpu.update(read_cpu_times());
   sense_desktop(app->desktop, app->sensing);
+  std::vector<MonitorInfo> before = app->monitors;
   mark_blocked_monitors(app->monitors, foreground_for_blocking());
+  if (app->monitors != before) app->engine->replace_monitors(app->monitors);
 }
 
 void relayout_monitors() {
   auto app = app_slot().borrow();
   if (!app) return;
   app->monitors = enumerate_monitors();
-  app->redraw = true;
+  app->engine->replace_monitors(app->monitors);
+  if (app->monitors.size() != app->overlays.size()) {
+    create_overlays(*app);
+  } else {
+    for (std::size_t i = 0; i < app->overlays.size(); ++i)
+      app->overlays[i].place(overlay_rect(app->monitors[i], app->engine->config()));
+  }
+  app->engine->request_redraw();
 }
 
 LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -98,15 +121,19 @@ LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       frame_tick();
       return 0;
     case WM_POWERBROADCAST:
+      if (wparam == PBT_APMRESUMEAUTOMATIC) wake_up_stretch();
       return TRUE;
     case WM_WTSSESSION_CHANGE:
       if (auto app = app_slot().borrow()) {
         if (wparam == WTS_SESSION_LOCK) app->session_locked = true;
         if (wparam == WTS_SESSION_UNLOCK) app->session_locked = false;
       }
+      if (wparam == WTS_SESSION_UNLOCK) wake_up_stretch();
       return 0;
     case kTrayCallbackMessage:
       if (LOWORD(lparam) == WM_LBUTTONUP || LOWORD(lparam) == WM_RBUTTONUP) open_tray_menu(window);
+      if (LOWORD(lparam) == WM_LBUTTONDBLCLK)
+        if (auto app = app_slot().borrow()) app->engine->throw_ball();
       return 0;
     default:
       return DefWindowProcW(window, message, wparam, lparam);

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include "config/config.h"
+#include "shell/monitor_info.h"
+#include "shell/win32/overlay_window.h"
+
 namespace burrowly {
 
 LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -14,5 +18,11 @@ void frame_tick();
 void sensing_tick();
 // Re-reads the monitors and re-places the overlays.
 void relayout_monitors();
+
+struct AppState;
+// The overlay window rectangle of a monitor for the current lane settings.
+ScreenRect overlay_rect(const MonitorInfo& monitor, const Config& config);
+// One overlay per monitor; monitors whose overlay cannot be made are skipped.
+void create_overlays(AppState& app);
 
 }  // namespace burrowly

@@ -5,9 +5,9 @@
 
 #include "app/app_state.h"
 #include "assets/catalogue.h"
-#include "platform/ui_language.h"
 #include "shell/menu_command.h"
 #include "shell/menu_texts.h"
+#include "shell/tray_labels.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/frame_loop.h"
@@ -19,24 +19,6 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Burrowly";
-
-Language menu_language(const std::string& lang) {
-  if (lang == "uk") return Language::uk;
-  if (lang == "ru") return Language::ru;
-  if (lang == "pl") return Language::pl;
-  if (lang == "en") return Language::en;
-  switch (user_ui_language_id() & 0x3FF) {
-    case 0x22: return Language::uk;
-    case 0x19: return Language::ru;
-    case 0x15: return Language::pl;
-    default: return Language::en;
-  }
-}
-
-std::string pet_name(const Config& config, Language lang) {
-  auto named = config.pet_names.find(config.pet);
-  return named != config.pet_names.end() ? named->second : std::string(display_name(lang, config.pet));
-}
 
 HMENU build_native_menu(const std::vector<MenuItem>& items) {
   HMENU menu = CreatePopupMenu();
@@ -58,7 +40,8 @@ HMENU build_native_menu(const std::vector<MenuItem>& items) {
 }
 
 void refresh_tooltip(AppState& app) {
-  set_tray_tooltip(app.host, tray_tooltip(pet_name(app.config, menu_language(app.config.lang)), app.config.profile_display));
+  const Config& config = app.engine->config();
+  set_tray_tooltip(app.host, tray_tooltip(tray_pet_name(config), config.profile_display));
 }
 
 void run_menu_command(std::uint32_t id) {
@@ -75,18 +58,20 @@ void run_menu_command(std::uint32_t id) {
   {
     auto app = app_slot().borrow();
     if (!app) return;
-    if (command.kind == MenuCommandKind::change_pet) {
-      app->config.pet = std::string(species_list()[std::size_t(command.number)]);
-      refresh_tooltip(*app);
-    } else if (command.kind == MenuCommandKind::set_coat) {
-      app->config.coat = std::string(command.key);
-    } else if (command.kind == MenuCommandKind::toggle_sleep) {
-      app->config.forced_sleep = !app->config.forced_sleep;
-    } else if (!apply_setting(app->config, command)) {
-      return;
+    PetEngine& engine = *app->engine;
+    switch (command.kind) {
+      case MenuCommandKind::toggle_sleep: engine.toggle_sleep(); break;
+      case MenuCommandKind::throw_toy: engine.throw_ball(); break;
+      case MenuCommandKind::change_pet:
+        engine.change_pet(species_list()[std::size_t(command.number)]);
+        refresh_tooltip(*app);
+        break;
+      case MenuCommandKind::set_coat: engine.change_pet(engine.config().pet, command.key); break;
+      default:
+        if (!apply_setting(engine.config(), command)) return;
+        relayout = command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch;
+        engine.request_redraw();
     }
-    relayout = command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch;
-    app->redraw = true;
   }
   if (relayout) relayout_monitors();
 }
@@ -98,10 +83,10 @@ void open_tray_menu(HWND host) {
   {
     auto app = app_slot().borrow();
     if (!app) return;
-    const Config& config = app->config;
-    Language lang = menu_language(config.lang);
+    const Config& config = app->engine->config();
+    Language lang = tray_language(config);
     std::vector<ProfileEntry> profiles{{config.profile_id, config.profile_display, config.pet}};
-    items = build_tray_menu({config, lang, [lang](int entry) { return menu_text(lang, entry); }, pet_name(config, lang),
+    items = build_tray_menu({config, lang, [lang](int entry) { return menu_text(lang, entry); }, tray_pet_name(config),
                              1, profiles, config.profile_id, autostart_enabled()});
   }
   HMENU menu = build_native_menu(items);
