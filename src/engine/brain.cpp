@@ -1,28 +1,605 @@
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <string>
 
+#include "assets/catalogue.h"
 #include "engine/pet_engine.h"
+#include "engine/species_groups.h"
 
 namespace burrowly {
+namespace {
+
+// Rows of the per-language string table that the pet speaks.
+constexpr int kHowl = 89, kStretchBreak = 93, kWaterCheck = 100, kLunchtime = 101, kYourTurnToEat = 102,
+              kHappyFriday = 104, kGettingLate = 105, kWarmHere = 106, kCooledDown = 107,
+              kMemoryTight = 108, kLostConnection = 109, kBackOnline = 110, kPlugMeIn = 111,
+              kOneWeek = 112, kOneMonth = 113, kOneYear = 114, kAllDone = 119, kThatFailed = 120;
+
+void count_down(float& timer, float dt) { timer = std::max(timer - dt, 0.0f); }
+
+bool blank(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
+}
+
+float mood_factor(const std::string& mood) {
+  if (mood == "calm") return 0.45f;
+  if (mood == "playful") return 1.65f;
+  return 1.0f;
+}
+
+}  // namespace
+
+void PetEngine::become_idle(float seconds) { activity_ = IdleActivity{seconds, 0}; }
+
+void PetEngine::delay_save(float seconds) { save_delay_ = seconds; }
+
+void PetEngine::save_now() {
+  if (services_.save_config) services_.save_config(config_);
+}
 
 void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& desktop) {
   dt = std::clamp(dt, 0.001f, 0.1f);
-  (void)input;
-  (void)desktop;
+  last_dt_ = dt;
+
   run_time_ += dt;
+  for (float* timer : {&speech_cooldown_, &hot_cooldown_, &cool_cooldown_, &memory_cooldown_,
+                       &battery_cooldown_, &app_cooldown_})
+    count_down(*timer, dt);
   age_speech(dt);
+
+  if (save_delay_ > 0) {
+    save_delay_ -= dt;
+    if (save_delay_ <= 0) {
+      save_delay_ = 0;
+      save_now();
+    }
+  }
+
+  now_ = services_.local_time();
+  today_ = today();
+  stats_flush_ += dt;
+  if (stats_flush_ >= 30) {
+    stats_flush_ = 0;
+    if (config_.stat_day != today_) {
+      config_.stat_day = today_;
+      config_.stat_cursor = config_.stat_fly = config_.stat_ball = config_.stat_pet_today = 0;
+    }
+    if (config_.work_day != today_) {
+      config_.work_day = today_;
+      config_.work_sec = config_.water_count = 0;
+    }
+  }
+
   if (config_.pet_hidden) return;
+  escape_blocked_monitor();
   age_particles(dt);
   blink(dt);
+
+  run_reminders(input);
+  run_water_reminder(dt);
+  run_day_events();
+  if (config_.watch_pc) run_desktop_reactions(desktop);
+  run_app_remark(desktop);
+
+  if (scene_) {
+    step_scene(dt);
+    return;
+  }
+  if (monitors_.empty()) return;
+
+  read_cursor(input);
+  update_typing(dt, input);
+  if (!handle_click(input)) handle_stroke(dt);
+
+  if (config_.forced_sleep) {
+    step_forced_sleep(dt);
+  } else {
+    run_spontaneous_starts(dt, desktop);
+    step_activity(dt, desktop);
+  }
   advance_clip(dt);
   if (body_.step(dt, scale(), clip_name_, x_, lift_, facing_)) redraw_ = true;
 }
 
-void PetEngine::on_signal(const SignalMsg&) {}
-void PetEngine::change_pet(std::string_view, std::optional<std::string_view>) {}
-void PetEngine::switch_profile(std::string_view) {}
-void PetEngine::toggle_sleep() {}
-void PetEngine::throw_ball() {}
-void PetEngine::start_wake_stretch() {}
-void PetEngine::replace_monitors(std::vector<MonitorInfo> monitors) { monitors_ = std::move(monitors); }
+void PetEngine::run_reminders(const InputSnapshot& input) {
+  if (input.idle_ms >= 180000) {
+    work_mark_ = config_.work_sec;
+    return;
+  }
+  work_carry_ += last_dt_;
+  const float whole = std::floor(work_carry_);
+  work_carry_ -= whole;
+  config_.work_sec += static_cast<std::uint32_t>(whole);
+  if (config_.break_min != 0 && config_.work_sec - work_mark_ >= 60 * config_.break_min &&
+      speech_cooldown_ <= 0) {
+    work_mark_ = config_.work_sec;
+    speech_cooldown_ = 10;
+    say(text(kStretchBreak), 4.0f);
+  }
+}
+
+void PetEngine::run_water_reminder(float dt) {
+  if (config_.water_min == 0 || config_.forced_sleep) return;
+  water_clock_ += dt;
+  if (water_clock_ < 60.0f * config_.water_min) return;
+  water_clock_ = 0;
+  const Activity now = activity();
+  if (now != Activity::idle && now != Activity::walk) return;
+  config_.water_count += 1;
+  delay_save(1.0f);
+  const float upper = monitors_.empty() ? 1145.0f : std::max(width() - 55, 55.0f);
+  const float target = std::min(upper, std::max(55.0f, x_ + 38 * facing_)) + (facing_ > 0 ? -18.0f : 18.0f);
+  walk_to(target, false, WalkFollowUp::splash);
+  if (speech_cooldown_ <= 0) {
+    say(text(kWaterCheck), 4.0f);
+    speech_cooldown_ = 6;
+  }
+}
+
+void PetEngine::run_day_events() {
+  if (config_.lunch_hour >= 0 && now_.hour == config_.lunch_hour && now_.minute < 5 &&
+      lunch_said_ != today_ && !config_.forced_sleep) {
+    lunch_said_ = today_;
+    const float upper = monitors_.empty() ? 1140.0f : std::max(width() - 60, 60.0f);
+    activity_ = LunchActivity{0, std::min(upper, std::max(60.0f, x_ + 36 * facing_)), 0};
+    say(text(kLunchtime), 3.8f);
+  }
+  if (config_.bed_hour >= 0 && now_.hour == config_.bed_hour && now_.minute < 5 && bed_said_ != today_) {
+    bed_said_ = today_;
+    say(text(kGettingLate), 4.2f);
+    // A real nap that ends by itself after about 35 s.
+    activity_ = NapActivity{false, 0};
+  }
+  if (now_.weekday == 5 && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty) {
+    friday_said_ = today_;
+    say(text(kHappyFriday), 4.0f);
+  }
+  const int n = days_together();
+  if ((n == 7 || n == 30 || n == 100 || n == 365) && anniversary_said_ != today_ && config_.chatty) {
+    anniversary_said_ = today_;
+    if (n == 7) say(text(kOneWeek), 4.5f);
+    else if (n == 30) say(text(kOneMonth), 4.5f);
+    else if (n == 100) say(hundred_days_line(), 4.5f);
+    else say(text(kOneYear), 4.5f);
+  }
+  if (n >= 3 && config_.visit_day != today_ && run_time_ > 45 && !scene_ && !monitors_.empty() &&
+      rng_.unit() < 0.01f * last_dt_) {
+    start_visit();
+    config_.visit_day = today_;
+    delay_save(1.0f);
+  }
+}
+
+void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
+  const std::uint8_t power = desktop.on_mains_power ? 1 : 0;
+  if (last_power_ == 0 && power == 1) {
+    spawn(effect::plug_flash, x_, bubble_anchor_y(), 0, 1.3f);
+    if (config_.chatty && speech_cooldown_ <= 0) {
+      say(text(kPlugMeIn), 2.5f);
+      speech_cooldown_ = 5;
+    }
+  }
+  last_power_ = power;
+
+  if (!desktop.on_mains_power && desktop.has_battery && desktop.battery_percent <= 18 &&
+      battery_cooldown_ <= 0) {
+    battery_cooldown_ = 300;
+    say(text(kPlugMeIn), 3.8f);
+  }
+
+  const std::uint8_t online = desktop.online ? 1 : 0;
+  if (last_online_ != 2 && last_online_ != online && speech_cooldown_ <= 0) {
+    say(text(online ? kBackOnline : kLostConnection), 3.2f);
+    speech_cooldown_ = 6;
+  }
+  last_online_ = online;
+
+  if (desktop.cpu_load >= 84) {
+    if (!hot_latch_ && hot_cooldown_ <= 0) {
+      hot_latch_ = true;
+      hot_cooldown_ = 120;
+      const long percent = std::max(0L, std::lround(desktop.cpu_load));
+      std::string words(text(kWarmHere));
+      words += ' ';
+      words += std::to_string(percent);
+      words += '%';
+      say(words, 3.5f);
+      if (!config_.forced_sleep && activity() == Activity::idle) activity_ = OverheatedActivity{0, 0.2f};
+    }
+  } else if (desktop.cpu_load <= 58 && hot_latch_) {
+    hot_latch_ = false;
+    if (cool_cooldown_ <= 0) {
+      cool_cooldown_ = 90;
+      say(text(kCooledDown), 2.8f);
+    }
+  }
+
+  if (desktop.memory_load >= 91 && memory_cooldown_ <= 0) {
+    memory_cooldown_ = 240;
+    say(text(kMemoryTight), 3.5f);
+  }
+}
+
+void PetEngine::run_app_remark(const DesktopSense& desktop) {
+  if (!config_.chatty || desktop.microphone_in_use) return;
+  const std::string& category = desktop.foreground_kind;
+  if (category.empty() || category == last_app_ || app_cooldown_ > 0 || speech_cooldown_ > 0 ||
+      config_.forced_sleep)
+    return;
+  const auto lines = app_lines_for(category);
+  if (lines.empty()) return;
+  std::string words(lines[rng_.pick(lines.size())]);
+  if (now_.hour < 9 && rng_.unit() < 0.35f) words += time_suffix_for(now_.hour);
+  last_app_ = category;
+  app_cooldown_ = 300;
+  speech_cooldown_ = 8;
+  say(words, 3.6f);
+}
+
+void PetEngine::step_forced_sleep(float dt) {
+  set_chain({"sleep", "curlsleep"}, 3);
+  if (auto* nap = std::get_if<NapActivity>(&activity_)) {
+    nap->elapsed += dt;
+    if (nap->elapsed >= 2.2f) {
+      nap->elapsed = 0;
+      spawn(effect::sleep_z, x_ + 12 * scale(), habitat().ground_y - 26 * scale(), 6.0f, 1.8f);
+    }
+  }
+}
+
+void PetEngine::run_spontaneous_starts(float dt, const DesktopSense& desktop) {
+  const bool quiet = desktop.microphone_in_use;
+  if (activity() == Activity::idle && !quiet) {
+    if (typing_timer_ > 0.2f && has("bongo")) {
+      activity_ = BongoActivity{0, 0.05f};
+    } else if (desktop.sound_playing && config_.watch_pc && rng_.unit() < 0.22f * dt) {
+      activity_ = VibeActivity{0, 0.2f};
+    }
+  }
+  run_cursor_starts(dt);
+}
+
+void PetEngine::step_activity(float dt, const DesktopSense& desktop) {
+  const float s = scale();
+  const float ground = habitat().ground_y;
+  const bool quiet = desktop.microphone_in_use;
+  std::visit(
+      [&](auto& a) {
+        using A = std::decay_t<decltype(a)>;
+        if constexpr (std::is_same_v<A, IdleActivity>) {
+          lift_ = 0;
+          bob_ = 0;
+          a.elapsed += dt;
+          a.time_left -= dt;
+          const bool look = cursor_in_band() && has("look") && std::fmod(a.elapsed, 6.0f) > 4.2f;
+          set_clip(look ? "look" : "sit", 6);
+          face_cursor_while_idle();
+          if (a.time_left <= 0) choose_next(quiet);
+        } else if constexpr (std::is_same_v<A, WalkActivity>) {
+          step_walk(a, dt);
+        } else if constexpr (std::is_same_v<A, FollowActivity>) {
+          step_follow(a, dt);
+        } else if constexpr (std::is_same_v<A, PounceActivity>) {
+          set_chain({"swat", "sit"}, 12);
+          a.elapsed += dt;
+          if (a.elapsed >= 0.75f) become_idle(2.2f);
+        } else if constexpr (std::is_same_v<A, PettedActivity>) {
+          a.elapsed += dt;
+          if (a.elapsed > 1 && (a.belly || has("belly"))) a.belly = true;
+          if (a.belly) set_clip("belly", 7);
+          else set_chain({"pet", "happy"}, 7);
+          if (a.elapsed > 2.6f) become_idle(2.5f);
+        } else if constexpr (std::is_same_v<A, JumpActivity>) {
+          step_jump(a, dt);
+        } else if constexpr (std::is_same_v<A, NapActivity>) {
+          set_chain({"sleep", "curlsleep"}, 3);
+          const float before = std::floor(a.elapsed * 0.45f);
+          a.elapsed += dt;
+          if (std::floor(a.elapsed * 0.45f) != before)
+            spawn(effect::sleep_z, x_ + 12 * s, ground - 26 * s, 6.0f, 1.8f);
+          if (!a.long_sleep && a.elapsed > 35) become_idle(2);
+        } else if constexpr (std::is_same_v<A, BongoActivity>) {
+          set_clip("bongo", 12);
+          a.elapsed += dt;
+          a.next_note -= dt;
+          if (a.next_note <= 0) {
+            a.next_note = 0.4f;
+            spawn(effect::note, x_ + (20 * rng_.unit() - 10) * s, ground - 34 * s, 0, 1.1f);
+          }
+          if (a.elapsed > 12 || typing_timer_ <= 0.05f) become_idle(2);
+        } else if constexpr (std::is_same_v<A, FidgetActivity>) {
+          set_clip(has(a.clip) ? a.clip : std::string_view("sit"), a.rate);
+          a.elapsed += dt;
+          const std::size_t n = std::max<std::size_t>(frame_count(config_.pet, clip_name_), 1);
+          if (a.elapsed >= a.duration) {
+            if (a.clip == "wiggle" && has("shake")) start_fidget("shake", false, 1.0f, 10);
+            else become_idle(2 + 3 * rng_.unit());
+          } else if (!a.loop && a.elapsed > 0.6f * a.duration && frame_index_ + 1 >= n) {
+            become_idle(2.5f);
+          }
+        } else if constexpr (std::is_same_v<A, BoxActivity>) {
+          a.elapsed += dt;
+          if (a.stage == 0) {
+            set_chain({"crouch", "look"}, 7);
+            a.wobble *= std::exp(-7 * dt);
+            if (a.elapsed > 0.9f) {
+              a.stage = 1;
+              a.wobble = 0.25f;
+              a.elapsed = 0;
+            }
+          } else if (a.stage == 1) {
+            x_ = a.saved_x;
+            bob_ = a.wobble * std::sin(18 * run_time_);
+            a.wobble *= std::exp(-7 * dt);
+            set_chain({"box", "boxonly"}, 6);
+            if (a.elapsed > 5) {
+              a.stage = 2;
+              a.elapsed = 0;
+            }
+          } else {
+            bob_ = 0;
+            set_chain({"jump", "sit"}, 9);
+            if (a.elapsed > 0.6f) become_idle(2);
+          }
+        } else if constexpr (std::is_same_v<A, FlyActivity>) {
+          step_fly(a, dt);
+        } else if constexpr (std::is_same_v<A, BallActivity>) {
+          step_ball(a, dt);
+        } else if constexpr (std::is_same_v<A, SplashActivity>) {
+          step_splash(a, dt);
+        } else if constexpr (std::is_same_v<A, LunchActivity>) {
+          if (a.stage == 0) {
+            if (std::abs(a.bowl_x - x_) > 14 * s) {
+              facing_ = a.bowl_x > x_ ? 1.0f : -1.0f;
+              x_ += dt * 66 * s * facing_;
+              set_clip("walk", 9);
+            } else {
+              a.stage = 1;
+              a.elapsed = 0;
+            }
+          } else if (a.stage == 1) {
+            a.elapsed += dt;
+            set_chain({"eat", "sit"}, 8);
+            if (a.elapsed > 4.2f) {
+              a.stage = 2;
+              a.elapsed = 0;
+              if (config_.chatty) say(text(kYourTurnToEat), 2.8f);
+            }
+          } else {
+            a.elapsed += dt;
+            set_chain({"lick", "happy", "sit"}, 8);
+            if (a.elapsed > 2.2f) become_idle(2.5f);
+          }
+        } else if constexpr (std::is_same_v<A, OverheatedActivity>) {
+          set_chain({"pant", "hpant", "flat", "wipe"}, 9);
+          a.elapsed += dt;
+          a.next_drop -= dt;
+          if (a.next_drop <= 0) {
+            a.next_drop = 0.45f;
+            spawn(effect::sweat_drop, x_ + (20 * rng_.unit() - 10) * s, ground - 34 * s, 0, 1.0f);
+          }
+          if (a.elapsed > 5 || desktop.cpu_load < 70) become_idle(3);
+        } else if constexpr (std::is_same_v<A, VibeActivity>) {
+          set_chain({"vibe", "wag", "happy"}, 8);
+          a.elapsed += dt;
+          a.next_note -= dt;
+          if (a.next_note <= 0) {
+            a.next_note = 0.75f;
+            const std::uint32_t kind = rng_.unit() < 0.5f ? effect::note : effect::notes;
+            spawn(kind, x_ + (24 * rng_.unit() - 12) * s, ground - 36 * s, 0, 1.4f);
+          }
+          if (!desktop.sound_playing || quiet || a.elapsed > 9) become_idle(2.5f);
+        }
+      },
+      activity_);
+}
+
+void PetEngine::choose_next(bool quiet) {
+  const float f = mood_factor(config_.mood);
+  const float s = scale();
+  const float w = width();
+  const std::uint64_t after_r1_state = (rng_.next(), rng_.state());
+  const float r1 = static_cast<float>(after_r1_state >> 40) * (1.0f / 16777216.0f);
+  const float r2 = rng_.unit();
+  const float r3 = rng_.unit();
+
+  if (config_.cross_monitors && monitors_.size() > 1 && r1 < 0.14f) {
+    if (r2 < 0.5f) walk_to(w - 18 * s, r3 < 0.35f, WalkFollowUp::hop, 1);
+    else walk_to(18 * s, r3 < 0.35f, WalkFollowUp::hop, -1);
+    return;
+  }
+  if (r1 < 0.36f * std::min(f, 1.3f)) {
+    walk_to(r2 * (std::max(w - 48 * s, 60.0f) - 48 * s) + 48 * s, r3 < 0.3f * f, WalkFollowUp::none);
+    return;
+  }
+  if (r1 < 0.52f * std::min(f, 1.4f) && !(r1 < 0.44f && has("box"))) {
+    const float r4 = rng_.unit();
+    FlyActivity fly;
+    fly.x = std::min(std::max(w - 40, 40.0f), std::max(40.0f, x_ + (55 * r2 + 40) * facing_ * s));
+    fly.y = 70 * s;
+    fly.vx = (45 * r3 + 50) * s * (r4 < 0.5f ? 1.0f : -1.0f);
+    fly.vy = 15 * s;
+    activity_ = fly;
+    return;
+  }
+  // The remaining rules draw on from just after r1.
+  rng_.set_state(after_r1_state);
+  if (r1 < 0.44f && has("box")) {
+    activity_ = BoxActivity{0, 0, x_, 0.22f};
+    return;
+  }
+  if (r1 < 0.59f * std::min(f, 1.4f)) {
+    throw_ball();
+    return;
+  }
+  if (config_.mood == "calm" && r1 < 0.72f && !quiet) {
+    activity_ = NapActivity{false, 0};
+    return;
+  }
+  std::array<std::string_view, 12> candidates{};
+  std::size_t count = 0;
+  for (std::string_view clip : fidget_clips(species_group(config_.pet)))
+    if (has(clip)) candidates[count++] = clip;
+  if (count == 0) {
+    become_idle(3 + 3 * rng_.unit());
+    return;
+  }
+  const std::string_view pick = count == 1 ? candidates[0] : candidates[rng_.pick(count)];
+  if (pick == "howl" && !quiet && config_.chatty && speech_cooldown_ <= 0) {
+    say(text(kHowl), 2.4f);
+    speech_cooldown_ = 12;
+  }
+  start_fidget(pick, fidget_loops(pick), 1.6f + 1.4f * rng_.unit(), 8.5f);
+}
+
+void PetEngine::start_fidget(std::string_view clip, bool loop, float duration, float rate) {
+  FidgetActivity fidget;
+  fidget.loop = loop;
+  fidget.duration = duration;
+  fidget.rate = rate;
+  fidget.clip = clip;
+  activity_ = fidget;
+}
+
+void PetEngine::start_wake_stretch() {
+  if (config_.forced_sleep) return;
+  start_fidget("stretch", false, 1.6f, 7);
+  redraw_ = true;
+}
+
+void PetEngine::on_signal(const SignalMsg& message) {
+  if (const auto* profile = std::get_if<ProfileMsg>(&message)) {
+    switch_profile(profile->slug);
+    return;
+  }
+  config_.pet_hidden = false;
+  config_.forced_sleep = false;
+  const auto cheer = [&](std::string_view words, float seconds) {
+    say(words, seconds);
+    spawn(effect::sparkle, x_, bubble_anchor_y(), 0, 1.1f);
+    start_fidget("happy", true, 1.6f, 8.5f);
+  };
+  if (const auto* msg = std::get_if<SayMsg>(&message)) {
+    // The sender may ask for a duration; it stays readable but never lingers.
+    cheer(msg->text, msg->duration ? std::clamp(*msg->duration, 1.5f, 30.0f) : 4.2f);
+  } else if (const auto* ok = std::get_if<OkMsg>(&message)) {
+    cheer(blank(ok->text) ? text(kAllDone) : std::string_view(ok->text), 4.2f);
+  } else if (const auto* fail = std::get_if<FailMsg>(&message)) {
+    say(blank(fail->text) ? text(kThatFailed) : std::string_view(fail->text), 4.5f);
+    speech_style_ = 1;
+    activity_ = JumpActivity{0, 210 * scale(), -95 * scale() * facing_};
+  }
+  redraw_ = true;
+}
+
+void PetEngine::toggle_sleep() {
+  config_.forced_sleep = !config_.forced_sleep;
+  save_now();
+  if (config_.forced_sleep) activity_ = NapActivity{true, 0};
+  else become_idle(2.5f);
+  redraw_ = true;
+}
+
+// ---- hand-over scenes ----
+
+void PetEngine::change_pet(std::string_view species, std::optional<std::string_view> coat) {
+  const std::string old_pet = config_.pet, old_coat = config_.coat;
+  reset_body(facing_);
+  config_.pet.assign(species);
+  if (coat) config_.coat.assign(*coat);
+  config_.pet_hidden = false;
+  save_now();
+  redraw_ = true;
+  if (config_.pet == old_pet && config_.coat == old_coat) return;
+  SceneFigure old_figure{old_pet, old_coat, std::nullopt, "look", x_, 1, 0, 1};
+  SceneFigure new_figure{config_.pet, config_.coat, resolved_outfit(), "run", 0, 1, 0, 1};
+  start_scene(std::move(old_figure), std::move(new_figure), false);
+  say(sound_word_of(config_.pet), 2.5f);
+}
+
+void PetEngine::switch_profile(std::string_view profile_id) {
+  if (profile_id == config_.profile_id || !services_.load_profile) return;
+  auto next = services_.load_profile(profile_id);
+  if (!next) return;
+  save_now();
+  const std::string old_pet = config_.pet, old_coat = config_.coat;
+  config_ = std::move(*next);
+  reset_body(facing_);
+  if (config_.pet != old_pet || config_.coat != old_coat) {
+    SceneFigure old_figure{old_pet, old_coat, std::nullopt, "look", x_, -1, 0, 1};
+    SceneFigure new_figure{config_.pet, config_.coat, resolved_outfit(), "run", 0, 1, 0, 1};
+    start_scene(std::move(old_figure), std::move(new_figure), false);
+  }
+  std::string words = config_.profile_display;
+  words += ": ";
+  words += sound_word_of(config_.pet);
+  say(words, 2.8f);
+  redraw_ = true;
+}
+
+void PetEngine::start_visit() {
+  std::array<std::string_view, kSpeciesCount> others{};
+  std::size_t count = 0;
+  for (std::string_view species : species_list())
+    if (species != config_.pet) others[count++] = species;
+  const std::string_view visitor = count == 0 ? std::string_view("fox") : others[rng_.pick(count)];
+  constexpr std::array<std::string_view, 5> kCoats{"black", "white", "ginger", "gray", "siamese"};
+  const std::string_view coat = kCoats[rng_.pick(kCoats.size())];
+  const float facing = x_ < width() * 0.5f ? 1.0f : -1.0f;
+  SceneFigure old_figure{config_.pet, config_.coat, resolved_outfit(), "look", x_, facing, 0, 1};
+  SceneFigure new_figure{std::string(visitor), std::string(coat), std::nullopt, "run", 0, 1, 0, 1};
+  start_scene(std::move(old_figure), std::move(new_figure), true);
+  say(sound_word_of(visitor), 3.0f);
+}
+
+void PetEngine::start_scene(SceneFigure old_figure, SceneFigure new_figure, bool restore) {
+  const float w = width();
+  new_figure.x = old_figure.x < w * 0.5f ? w + 40 : -40.0f;
+  scene_ = HandoverScene{std::move(old_figure), std::move(new_figure), 0, 0, restore};
+  redraw_ = true;
+}
+
+void PetEngine::step_scene(float dt) {
+  HandoverScene& scene = *scene_;
+  const float w = width();
+  const float centre = w * 0.5f;
+  SceneFigure& old_figure = scene.old_figure;
+  SceneFigure& new_figure = scene.new_figure;
+  old_figure.frame_counter += 7 * dt;
+  new_figure.frame_counter += 10 * dt;
+  scene.stage_time += dt;
+  redraw_ = true;
+
+  if (scene.stage == 0) {
+    const float target = old_figure.x > centre ? old_figure.x - 44 : old_figure.x + 44;
+    new_figure.facing = target >= new_figure.x ? 1.0f : -1.0f;
+    new_figure.clip = "run";
+    new_figure.x += 165 * dt * new_figure.facing;
+    if (std::abs(target - new_figure.x) < 16 || scene.stage_time > 2.2f) {
+      scene.stage = 1;
+      scene.stage_time = 0;
+    }
+  } else if (scene.stage == 1) {
+    old_figure.clip = "walk";
+    old_figure.facing = old_figure.x > centre ? 1.0f : -1.0f;
+    old_figure.x += 145 * dt * old_figure.facing;
+    old_figure.opacity = std::clamp(1 - 0.85f * scene.stage_time, 0.0f, 1.0f);
+    new_figure.clip = "happy";
+    if (scene.stage_time > 1.2f) scene.stage = 2;
+  }
+  if (scene.stage == 2) {
+    x_ = std::clamp(new_figure.x, 40.0f, std::max(w - 40, 50.0f));
+    facing_ = new_figure.facing;
+    reset_body(facing_);
+    become_idle(2.5f);
+    if (scene.restore) {
+      config_.pet = old_figure.species;
+      config_.coat = old_figure.coat;
+    }
+    scene_.reset();
+  }
+}
 
 }  // namespace burrowly

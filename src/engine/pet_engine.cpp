@@ -47,7 +47,8 @@ PetEngine PetEngine::create(Config config, std::vector<MonitorInfo> monitors, En
   engine.redraw_ = true;
 
   if (!engine.config_.forced_sleep && !engine.config_.pet_hidden && engine.config_.chatty) {
-    if (engine.now_.hour <= 10) engine.say(engine.text(103), 3.0f);
+    constexpr int kGoodMorning = 103;
+    if (engine.now_.hour <= 10) engine.say(engine.text(kGoodMorning), 3.0f);
     else engine.say(engine.sound_word_of(engine.config_.pet), 2.5f);
   }
   return engine;

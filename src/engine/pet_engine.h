@@ -62,6 +62,9 @@ class PetEngine {
   void throw_ball();
   // The stretch after the computer wakes or the session is unlocked.
   void start_wake_stretch();
+  // Moves the pet to the neighbouring usable monitor in a direction (±1), wrapping
+  // round when there is none that way; idles for 2 s when no monitor is usable.
+  bool hop_monitor(int direction);
   // The shell re-enumerated the monitors.
   void replace_monitors(std::vector<MonitorInfo> monitors);
 
@@ -113,6 +116,7 @@ class PetEngine {
   // Behaviour.
   void become_idle(float seconds);
   void run_reminders(const InputSnapshot& input);
+  void run_water_reminder(float dt);
   void run_day_events();
   void run_desktop_reactions(const DesktopSense& desktop);
   void run_app_remark(const DesktopSense& desktop);
@@ -138,13 +142,12 @@ class PetEngine {
   void step_fly(FlyActivity& fly, float dt);
   void step_ball(BallActivity& ball, float dt);
   void step_splash(SplashActivity& splash, float dt);
-  bool hop_monitor(int direction);
   void escape_blocked_monitor();
   void face_cursor_while_idle();
 
   // Toys and interactions.
   void read_cursor(const InputSnapshot& input);
-  void handle_click(const InputSnapshot& input);
+  bool handle_click(const InputSnapshot& input);  // true when the toy was batted
   void handle_stroke(float dt);
   void run_cursor_starts(float dt);
   void update_typing(float dt, const InputSnapshot& input);
@@ -200,9 +203,9 @@ class PetEngine {
   Xorshift64 rng_;
 
   // This tick's view of the world.
+  float last_dt_ = 0.1f;
   LocalTime now_{2026, 1, 1, 12, 0, 4};
   std::string today_;
-  InputSnapshot input_;
   float cursor_x_ = 0, cursor_y_ = 0;  // window-relative
   float cursor_dx_ = 0;
   bool cursor_moving_ = false;

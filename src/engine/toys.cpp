@@ -1,0 +1,143 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "assets/catalogue.h"
+#include "engine/pet_engine.h"
+
+namespace burrowly {
+namespace {
+
+constexpr int kPurr = 86, kHiss = 87, kOuch = 94;
+
+bool purrs(std::string_view species) {
+  return species == "cat" || species == "manul" || species == "rabbit" || species == "chinchilla";
+}
+
+}  // namespace
+
+void PetEngine::read_cursor(const InputSnapshot& input) {
+  const HabitatRect rect = habitat();
+  const float nx = static_cast<float>(input.cursor_x - rect.x);
+  const float ny = static_cast<float>(input.cursor_y - rect.y);
+  cursor_moving_ = std::abs(input.cursor_x - cursor_last_x_) >= 3 || std::abs(input.cursor_y - cursor_last_y_) >= 3;
+  cursor_dx_ = static_cast<float>(input.cursor_x - cursor_last_x_);
+  cursor_last_x_ = input.cursor_x;
+  cursor_last_y_ = input.cursor_y;
+  cursor_x_ = nx;
+  cursor_y_ = ny;
+  std::erase_if(click_times_, [&](float t) { return run_time_ - t > 2; });
+}
+
+bool PetEngine::cursor_in_band() const {
+  const float s = scale();
+  const HabitatRect rect = habitat();
+  return cursor_x_ >= 0 && cursor_x_ <= width() && cursor_y_ >= rect.ground_y - 90 * s &&
+         cursor_y_ <= rect.ground_y + rect.floor_depth + 24 * s;
+}
+
+bool PetEngine::cursor_on_pet() const {
+  const float s = scale();
+  const float ground = habitat().ground_y;
+  return std::abs(cursor_x_ - x_) <= 24 * s && cursor_y_ >= ground - lift_ - 46 * s &&
+         cursor_y_ <= ground - lift_ + 14 * s;
+}
+
+void PetEngine::update_typing(float dt, const InputSnapshot& input) {
+  if (config_.listens && input.idle_ms < 220 && !cursor_moving_ && !input.left_down) typing_timer_ = 1.1f;
+  else typing_timer_ = std::max(typing_timer_ - dt, 0.0f);
+}
+
+bool PetEngine::handle_click(const InputSnapshot& input) {
+  if (!input.left_pressed) return false;
+  const float s = scale();
+  const float ground = habitat().ground_y;
+  if (auto* ball = std::get_if<BallActivity>(&activity_)) {
+    const float dx = cursor_x_ - ball->x, dy = cursor_y_ - (ground - 6 * s - ball->height);
+    if (std::hypot(dx, dy) <= 22 * s) {
+      ball->vh = 290 * s;
+      ball->vx = cursor_x_ < ball->x ? 220.0f : -220.0f;
+      return true;
+    }
+  }
+  if (!cursor_on_pet()) return false;
+  body_.squash_speed -= config_.forced_sleep ? 1.28f : 3.2f;
+  redraw_ = true;
+  if (auto* box = std::get_if<BoxActivity>(&activity_)) {
+    box->wobble = 0.28f;
+    if (box->stage != 1) {
+      box->stage = 1;
+      box->elapsed = 0;
+    }
+    spawn(effect::sparkle, x_, ground - 36 * s, 0, 0.9f);
+    return false;
+  }
+  if (config_.forced_sleep) return false;
+  click_times_.push_back(run_time_);
+  if (click_times_.size() >= 3) {
+    click_times_.clear();
+    facing_ = cursor_x_ > x_ ? -1.0f : 1.0f;
+    activity_ = JumpActivity{0, 230 * s, facing_ * 165 * s};
+    const bool dog_like = is_dog(config_.pet) || config_.pet == "fox";
+    say(text(dog_like ? kOuch : kHiss), 2.2f);
+    return false;
+  }
+  spawn(effect::heart, x_, ground - 38 * s, 0, 1.3f);
+  if (click_times_.size() == 2 && config_.chatty) {
+    const bool cat = config_.pet == "cat" || config_.pet == "manul";
+    say(cat ? text(kPurr) : sound_word_of(config_.pet), 1.8f);
+  }
+  return false;
+}
+
+void PetEngine::handle_stroke(float dt) {
+  const float s = scale();
+  const float dx = cursor_dx_;
+  if (cursor_on_pet() && std::abs(dx) > 0.5f && !config_.forced_sleep) {
+    stroke_meter_ += std::abs(dx);
+    if (dx * stroke_last_dx_ <= 0) stroke_meter_ += 18;
+    stroke_last_dx_ = dx;
+    if (stroke_meter_ > 68 * s && activity() != Activity::petted) {
+      stroke_meter_ = 0;
+      config_.stat_pet_today += 1;
+      config_.stat_pet_all += 1;
+      delay_save(2.0f);
+      activity_ = PettedActivity{false, 0};
+      const float ground = habitat().ground_y;
+      if (purrs(config_.pet)) spawn(effect::purr_puff, x_, ground - 36 * s, 0, 1.4f);
+      spawn(effect::heart, x_ + 8 * s, ground - 42 * s, 8.0f, 1.5f);
+    }
+    return;
+  }
+  stroke_meter_ = std::max(stroke_meter_ - 25 * dt, 0.0f);
+}
+
+void PetEngine::run_cursor_starts(float dt) {
+  const Activity now = activity();
+  if (config_.forced_sleep || (now != Activity::idle && now != Activity::walk) || !cursor_in_band()) return;
+  const float s = scale();
+  const float gap = std::abs(cursor_x_ - x_);
+  if (cursor_moving_ && gap > 55 * s) {
+    if (rng_.unit() < 0.65f * dt) activity_ = FollowActivity{0};
+  } else if (!cursor_moving_ && gap <= 42 * s) {
+    if (rng_.unit() < 0.4f * dt) activity_ = PounceActivity{0};
+  }
+}
+
+void PetEngine::throw_ball() {
+  config_.pet_hidden = false;
+  config_.forced_sleep = false;
+  config_.stat_ball += 1;
+  delay_save(1.5f);
+  const float s = scale();
+  const float w = width();
+  BallActivity ball;
+  ball.x = x_ > w * 0.5f ? 60 * s : std::max(w - 60 * s, 80.0f);
+  ball.height = 95 * s;
+  ball.vx = (110 * rng_.unit() + 180) * s * (ball.x < x_ ? 1.0f : -1.0f);
+  ball.vh = (80 * rng_.unit() + 40) * s;
+  activity_ = ball;
+  redraw_ = true;
+}
+
+}  // namespace burrowly
