@@ -150,7 +150,8 @@ void stroke_path(Pixmap& pixmap, const Path& path, const Stroke& stroke, std::ui
                  const Transform& transform, bool anti_alias) {
   if (!transform.is_finite() || (color >> 24) == 0 || !(stroke.width > 0) || !std::isfinite(stroke.width)) return;
   // Outline in path units, then map it; the flattening tolerance follows the scale.
-  float scale = std::max(std::hypot(transform.sx, transform.ky), std::hypot(transform.kx, transform.sy));
+  float scale = std::sqrt(std::max(transform.sx * transform.sx + transform.ky * transform.ky,
+                                    transform.kx * transform.kx + transform.sy * transform.sy));
   if (!(scale > 1e-6f)) return;
   std::vector<Contour> centre_lines = flatten_path(path, Transform{}, kFlattenTolerance / scale);
   std::vector<Contour> outline = stroke_outline(centre_lines, stroke.width / 2, stroke.miter_limit);

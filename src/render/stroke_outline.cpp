@@ -14,6 +14,7 @@ Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
 Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
 double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
 double cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
+double distance(Vec a, Vec b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
 Point to_point(Vec v) { return {float(v.x), float(v.y)}; }
 
 struct Segment {
@@ -61,9 +62,9 @@ std::vector<Segment> segments_of(const Contour& line, bool closed) {
   std::vector<Vec> pts;
   for (Point p : line.points) {
     Vec v{p.x, p.y};
-    if (pts.empty() || std::hypot(v.x - pts.back().x, v.y - pts.back().y) > 1e-6) pts.push_back(v);
+    if (pts.empty() || distance(v, pts.back()) > 1e-6) pts.push_back(v);
   }
-  if (closed && pts.size() > 1 && std::hypot(pts.front().x - pts.back().x, pts.front().y - pts.back().y) <= 1e-6)
+  if (closed && pts.size() > 1 && distance(pts.front(), pts.back()) <= 1e-6)
     pts.pop_back();
   std::vector<Segment> segments;
   if (pts.size() < 2) return segments;

@@ -1,0 +1,68 @@
+#include "render/snapshot_renderer.h"
+
+#include "render/composer.h"
+
+namespace burrowly {
+
+namespace {
+
+// The clip's frame (the "sit" frames stand in for a missing clip); nothing when the
+// atlas has neither.
+const FrameRaw* frame_of(const SizeAtlas& atlas, const std::string& clip, std::uint64_t index) {
+  auto it = atlas.clips.find(clip);
+  if (it == atlas.clips.end() || it->second.empty()) it = atlas.clips.find("sit");
+  if (it == atlas.clips.end() || it->second.empty()) return nullptr;
+  return &it->second[index % it->second.size()];
+}
+
+}  // namespace
+
+void render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
+  const float u = s.display_scale;
+  const float ground = s.habitat.ground_y;
+
+  std::vector<PetRenderInput> figures;
+  for (const FigureSnapshot& fig : s.figures) {
+    std::optional<FigureArt> a = art ? art(fig.species, s.size, fig.coat) : std::nullopt;
+    if (!a || !a->atlas) continue;
+    const FrameRaw* frame = frame_of(*a->atlas, fig.clip, fig.frame);
+    if (!frame) continue;
+    PetRenderInput in;
+    in.pixels = a->pixels;
+    in.plain_pixels = a->plain_pixels;
+    in.atlas = a->atlas;
+    in.frame = *frame;
+    in.x = fig.x;
+    in.y = ground + fig.bob;
+    in.lift = fig.lift;
+    in.facing = fig.facing;
+    in.angle = fig.rotation;
+    in.stretch_x = fig.scale_x;
+    in.stretch_y = fig.scale_y;
+    in.blink = fig.blink;
+    in.opacity = fig.opacity;
+    in.outfit = fig.outfit;
+    figures.push_back(std::move(in));
+  }
+
+  EffectsDraw effects;
+  effects.ground_y = ground;
+  effects.language = s.language;
+  if (s.habitat.top_mode && s.habitat.notch && !s.figures.empty())
+    effects.panel = PanelDraw{s.habitat.notch_left, -10 * u, s.habitat.notch_right - s.habitat.notch_left,
+                              ground + 10 * u + 4 * u};
+  if (s.toy)
+    effects.toy = ToyDraw{ToyLook(std::uint8_t(s.toy->kind)), s.toy->x, s.toy->height, s.toy->rotation,
+                          s.toy->opacity, s.toy->phase};
+  for (const Particle& p : s.particles) effects.particles.push_back({p.kind, p.x, p.y, p.drift, p.age, p.life});
+
+  std::optional<BubbleDraw> bubble;
+  if (s.speech && !figures.empty()) {
+    bubble = BubbleDraw{{s.speech->text, s.speech->style == 1 ? BubbleStyle::warning : BubbleStyle::normal,
+                         s.speech->opacity},
+                        {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), ground, !s.habitat.top_mode}};
+  }
+  render_pet(pixmap, figures, bubble, effects, font, u);
+}
+
+}  // namespace burrowly

@@ -1,0 +1,32 @@
+#pragma once
+// Draws one engine draw snapshot (one monitor's overlay) into a pixmap.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "assets/atlas.h"
+#include "engine/draw_snapshot.h"
+#include "render/canvas.h"
+#include "render/font.h"
+
+namespace burrowly {
+
+// The art of one figure: its size atlas and its sheet's two premultiplied copies.
+// The pointed-to data must outlive the render call.
+struct FigureArt {
+  const SizeAtlas* atlas = nullptr;
+  ImageView pixels;
+  ImageView plain_pixels;
+};
+
+// Looks up the art for (species, size, coat); nothing skips the figure.
+using FigureArtLookup =
+    std::function<std::optional<FigureArt>(const std::string& species, const std::string& size, const std::string& coat)>;
+
+// Clears the pixmap and draws the snapshot: props, figures with blink and outfit,
+// toy, particles, and the speech bubble of the first figure (above it, or below it
+// on the top-edge lane), all at the snapshot's display scale.
+void render_snapshot(Pixmap& pixmap, const DrawSnapshot& snapshot, const FigureArtLookup& art, const Font& font);
+
+}  // namespace burrowly
