@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "render/coverage_raster.h"
 #include "render/stable_math.h"
@@ -30,7 +31,13 @@ void Pixmap::fill(std::uint32_t color) {
   std::uint32_t a = color >> 24;
   std::uint8_t px[4] = {std::uint8_t(mul255(color & 0xFF, a)), std::uint8_t(mul255((color >> 8) & 0xFF, a)),
                         std::uint8_t(mul255((color >> 16) & 0xFF, a)), std::uint8_t(a)};
-  for (std::size_t i = 0; i < data_.size(); i += 4) std::copy(px, px + 4, data_.data() + i);
+  if (px[0] == px[1] && px[1] == px[2] && px[2] == px[3]) {
+    std::memset(data_.data(), px[0], data_.size());
+    return;
+  }
+  std::uint32_t word;
+  std::memcpy(&word, px, 4);
+  for (std::size_t i = 0; i < data_.size(); i += 4) std::memcpy(data_.data() + i, &word, 4);
 }
 
 Transform Transform::rotate(float radians) {
