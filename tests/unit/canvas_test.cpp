@@ -62,6 +62,18 @@ TEST(Canvas, OnePixelStrokeCoversItsLength) {
   EXPECT_EQ(alpha_at(corner, 25, 9), 255) << "miter fills the outer corner";
 }
 
+TEST(Canvas, SharpJoinsBevelBeyondTheMiterLimit) {
+  // Arms meeting at about 6 degrees: a miter would reach about 14 px past the tip.
+  Pixmap p = blank(60, 20);
+  stroke_path(p, Path().move_to(2, 8).line_to(30, 10).line_to(2, 12), Stroke{2}, kOpaqueWhite);
+  EXPECT_GT(alpha_at(p, 29, 10), 128);
+  for (int x = 32; x < 60; ++x) EXPECT_EQ(alpha_at(p, x, 10), 0) << x;
+  Pixmap allowed = blank(60, 20);
+  stroke_path(allowed, Path().move_to(2, 8).line_to(30, 10).line_to(2, 12), Stroke{2, 30}, kOpaqueWhite);
+  EXPECT_GT(alpha_at(allowed, 40, 10), 0) << "a higher limit keeps the long miter";
+  EXPECT_EQ(alpha_at(allowed, 46, 10), 0);
+}
+
 TEST(Canvas, AliasedFillSetsPixelsWhoseCentreIsInside) {
   Pixmap p = blank(10, 10);
   fill_path(p, Path().add_rect(1.4f, 1.6f, 3.2f, 2.0f), kOpaqueWhite, {}, false);
