@@ -14,6 +14,7 @@
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/frame_loop.h"
+#include "shell/win32/name_dialog.h"
 #include "shell/win32/tray_icon.h"
 #include "text/utf16.h"
 
@@ -42,6 +43,8 @@ void register_window_classes(HINSTANCE instance, HCURSOR arrow) {
   host.hInstance = instance;
   host.lpszClassName = L"BurrowlyHostClass";
   RegisterClassExW(&host);
+
+  register_name_dialog_class(instance, arrow);
 }
 
 std::string system_error_text(DWORD code) {

@@ -1,5 +1,6 @@
 # The tray menu under Wine: it opens from the icon in Wine's tray window, the
-# language item switches its texts to Ukrainian, and its Quit item ends the tray app
+# language item switches its texts to Ukrainian, the nickname dialog renames the
+# pet, and its Quit item ends the tray app
 # with status 0. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
 
 shots=${BURROWLY_SCREENSHOT_DIR:-$work}
@@ -25,6 +26,28 @@ sleep 2
 screenshot "$shots/tray_menu_uk.png"
 compare -metric AE "$shots/tray_menu_en.png" "$shots/tray_menu_uk.png" null: 2>"$work/diff" \
   && fail "the menu did not change after choosing Ukrainian"
+
+# "Name Pet...": the dialog takes a nickname, which the next menu shows.
+xdotool mousemove 60 221 click 1
+sleep 2
+screenshot "$shots/name_dialog.png"
+dialog=$(xdotool search --name "улюбленця" | head -1)
+[ -n "$dialog" ] || fail "no nickname dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null
+xdotool key ctrl+a BackSpace
+xdotool type --delay 50 "Rex"
+xdotool key Return
+xdotool mousemove 600 600
+sleep 1
+xdotool mousemove 12 31
+sleep 0.5
+xdotool click 1
+sleep 2
+screenshot "$shots/tray_menu_named.png"
+# The information line (second row) changes with the name.
+compare -metric AE <(convert "$shots/tray_menu_uk.png" -crop 140x14+15+20 png:-) \
+  <(convert "$shots/tray_menu_named.png" -crop 140x14+15+20 png:-) null: 2>"$work/diff" \
+  && fail "the nickname did not reach the menu"
 
 # Quit, the last item.
 xdotool mousemove 40 392 click 1

@@ -72,7 +72,7 @@ void frame_tick() {
       continue;
     }
     overlay.show();
-    overlay.clear_pixels();
+    overlay.pixmap().clear();
     overlay.push(plan[i] == OverlayAction::draw_and_reassert);
   }
   engine.clear_redraw();

@@ -1,6 +1,5 @@
 #include "shell/win32/overlay_window.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "shell/pixel_convert.h"
@@ -15,26 +14,20 @@ std::uint32_t at_least_one(int side) { return side < 1 ? 1u : std::uint32_t(side
 }  // namespace
 
 std::optional<OverlayWindow> OverlayWindow::create(HINSTANCE instance, const ScreenRect& rect) {
+  std::optional<Pixmap> pixmap = Pixmap::create(at_least_one(rect.width), at_least_one(rect.height));
+  if (!pixmap) return std::nullopt;
   HWND window = CreateWindowExW(kOverlayExStyle, L"BurrowlyOverlayClass", L"Burrowly", WS_POPUP, rect.x, rect.y,
                                 rect.width, rect.height, nullptr, nullptr, instance, nullptr);
   if (!window) return std::nullopt;
-  OverlayWindow overlay(window, rect);
+  OverlayWindow overlay(window, rect, std::move(*pixmap));
   ShowWindow(window, SW_SHOWNOACTIVATE);
   return overlay;
 }
 
-OverlayWindow::OverlayWindow(HWND window, const ScreenRect& rect) : window_(window), rect_(rect) {
-  size_pixels(rect);
+OverlayWindow::OverlayWindow(HWND window, const ScreenRect& rect, Pixmap pixmap)
+    : window_(window), rect_(rect), pixmap_(std::move(pixmap)) {
   make_dib();
 }
-
-void OverlayWindow::size_pixels(const ScreenRect& rect) {
-  pixel_width_ = at_least_one(rect.width);
-  pixel_height_ = at_least_one(rect.height);
-  pixels_.assign(std::size_t(pixel_width_) * pixel_height_ * 4, 0);
-}
-
-void OverlayWindow::clear_pixels() { std::fill(pixels_.begin(), pixels_.end(), 0); }
 
 OverlayWindow::OverlayWindow(OverlayWindow&& other) noexcept { *this = std::move(other); }
 
@@ -45,9 +38,7 @@ OverlayWindow& OverlayWindow::operator=(OverlayWindow&& other) noexcept {
   std::swap(previous_bitmap_, other.previous_bitmap_);
   std::swap(bits_, other.bits_);
   std::swap(rect_, other.rect_);
-  std::swap(pixels_, other.pixels_);
-  std::swap(pixel_width_, other.pixel_width_);
-  std::swap(pixel_height_, other.pixel_height_);
+  std::swap(pixmap_, other.pixmap_);
   std::swap(shown_, other.shown_);
   return *this;
 }
@@ -64,8 +55,8 @@ void OverlayWindow::make_dib() {
   if (!memory_dc_) return;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = LONG(pixel_width_);
-  info.bmiHeader.biHeight = -LONG(pixel_height_);  // top-down rows
+  info.bmiHeader.biWidth = LONG(pixmap_->width());
+  info.bmiHeader.biHeight = -LONG(pixmap_->height());  // top-down rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -84,7 +75,8 @@ void OverlayWindow::release_dib() {
 void OverlayWindow::place(const ScreenRect& rect) {
   if (rect.width != rect_.width || rect.height != rect_.height) {
     release_dib();
-    size_pixels(rect);
+    std::uint32_t w = at_least_one(rect.width), h = at_least_one(rect.height);
+    if (std::optional<Pixmap> resized = Pixmap::create(w, h)) pixmap_ = std::move(resized);
     make_dib();
   }
   rect_ = rect;
@@ -93,10 +85,10 @@ void OverlayWindow::place(const ScreenRect& rect) {
 
 void OverlayWindow::push(bool reassert) {
   if (!bits_) return;
-  std::size_t pixels = std::size_t(pixel_width_) * pixel_height_;
-  rgba_to_bgra(pixels_.data(), static_cast<std::uint8_t*>(bits_), pixels);
+  std::size_t pixels = std::size_t(pixmap_->width()) * pixmap_->height();
+  rgba_to_bgra(pixmap_->data(), static_cast<std::uint8_t*>(bits_), pixels);
   POINT destination{rect_.x, rect_.y};
-  SIZE size{LONG(pixel_width_), LONG(pixel_height_)};
+  SIZE size{LONG(pixmap_->width()), LONG(pixmap_->height())};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   UpdateLayeredWindow(window_, nullptr, &destination, &size, memory_dc_, &source, 0, &blend, ULW_ALPHA);
@@ -115,7 +107,7 @@ void OverlayWindow::show() {
 
 void OverlayWindow::clear_and_hide() {
   if (!shown_) return;
-  clear_pixels();
+  pixmap_->clear();
   push(false);
   shown_ = false;
   ShowWindow(window_, SW_HIDE);

@@ -7,8 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include <cstdint>
-#include <vector>
+#include "render/canvas.h"
 
 namespace burrowly {
 
@@ -18,9 +17,8 @@ struct ScreenRect {
 
 class OverlayWindow {
  public:
-  // Nothing when the window cannot be made. Shown without activation.
+  // Nothing when the window or the pixmap cannot be made. Shown without activation.
   static std::optional<OverlayWindow> create(HINSTANCE instance, const ScreenRect& rect);
-  void clear_pixels();
 
   OverlayWindow(OverlayWindow&& other) noexcept;
   OverlayWindow& operator=(OverlayWindow&& other) noexcept;
@@ -29,16 +27,14 @@ class OverlayWindow {
   ~OverlayWindow();
 
   HWND window() const { return window_; }
-  // Premultiplied RGBA, rows top to bottom, width x height x 4 bytes.
-  std::vector<std::uint8_t>& pixels() { return pixels_; }
-  std::uint32_t pixel_width() const { return pixel_width_; }
-  std::uint32_t pixel_height() const { return pixel_height_; }
+  // What the renderer draws into; at least 1 x 1.
+  Pixmap& pixmap() { return *pixmap_; }
   bool shown() const { return shown_; }
   const ScreenRect& rect() const { return rect_; }
 
-  // Moves and resizes the window; the DIB and the pixels follow a size change.
+  // Moves and resizes the window; the DIB and the pixmap follow a size change.
   void place(const ScreenRect& rect);
-  // Copies the pixels to the screen; optionally re-asserts topmost.
+  // Copies the pixmap to the screen; optionally re-asserts topmost.
   void push(bool reassert_topmost);
   void reassert_topmost();
   void show();
@@ -46,8 +42,7 @@ class OverlayWindow {
   void clear_and_hide();
 
  private:
-  OverlayWindow(HWND window, const ScreenRect& rect);
-  void size_pixels(const ScreenRect& rect);
+  OverlayWindow(HWND window, const ScreenRect& rect, Pixmap pixmap);
   void make_dib();
   void release_dib();
 
@@ -57,8 +52,7 @@ class OverlayWindow {
   HGDIOBJ previous_bitmap_ = nullptr;
   void* bits_ = nullptr;
   ScreenRect rect_;
-  std::vector<std::uint8_t> pixels_;
-  std::uint32_t pixel_width_ = 1, pixel_height_ = 1;
+  std::optional<Pixmap> pixmap_;
   bool shown_ = true;
 };
 

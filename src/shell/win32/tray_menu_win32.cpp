@@ -11,6 +11,7 @@
 #include "shell/tray_menu.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/frame_loop.h"
+#include "shell/win32/name_dialog.h"
 #include "shell/win32/tray_icon.h"
 #include "text/utf16.h"
 
@@ -44,10 +45,36 @@ void refresh_tooltip(AppState& app) {
   set_tray_tooltip(app.host, tray_tooltip(tray_pet_name(config), config.profile_display));
 }
 
+// The nickname dialog: an empty answer brings the default name back.
+void name_pet() {
+  HWND host = nullptr;
+  std::string current;
+  Language lang = Language::en;
+  {
+    auto app = app_slot().borrow();
+    if (!app) return;
+    host = app->host;
+    current = tray_pet_name(app->engine->config());
+    lang = tray_language(app->engine->config());
+  }
+  std::optional<std::string> name = ask_name(host, menu_text(lang, 75), current, menu_text(lang, 76), menu_text(lang, 77));
+  if (!name) return;
+  auto app = app_slot().borrow();
+  if (!app) return;
+  Config& config = app->engine->config();
+  if (name->empty()) config.pet_names.erase(config.pet);
+  else config.pet_names[config.pet] = *name;
+  refresh_tooltip(*app);
+}
+
 void run_menu_command(std::uint32_t id) {
   MenuCommand command = decode_menu_command(id);
   if (command.kind == MenuCommandKind::toggle_autostart) {
     toggle_autostart();
+    return;
+  }
+  if (command.kind == MenuCommandKind::name_pet) {
+    name_pet();
     return;
   }
   if (command.kind == MenuCommandKind::quit) {
