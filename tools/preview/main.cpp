@@ -1,0 +1,97 @@
+// burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S]
+// Runs a seeded engine on the fallback monitor through a scripted scenario and
+// writes a strip of every Nth frame around the pet, the time under each.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "render/snapshot_renderer.h"
+#include "scenarios.h"
+#include "strip.h"
+
+using namespace burrowly;
+
+namespace {
+
+int usage() {
+  std::fprintf(stderr, "usage: burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S]\nscenarios:");
+  for (const preview::Scenario& s : preview::scenarios()) std::fprintf(stderr, " %.*s", int(s.name.size()), s.name.data());
+  std::fprintf(stderr, "\n");
+  return 2;
+}
+
+Config scenario_config(std::string_view scenario, std::string species) {
+  Config config;
+  config.profile_id = "preview";
+  config.profile_display = "Preview";
+  config.pet = std::move(species);
+  config.lang = "en";
+  config.break_min = 0;
+  config.water_min = scenario == "water" ? 1 : 0;
+  config.lunch_hour = scenario == "lunch" ? 13 : -1;
+  config.bed_hour = -1;
+  config.first_day = config.visit_day = config.stat_day = config.work_day = "2026-03-04";
+  return config;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> positional;
+  int every = 3;
+  std::uint64_t seed = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--every" && i + 1 < argc) every = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--seed" && i + 1 < argc) seed = std::strtoull(argv[++i], nullptr, 10);
+    else positional.push_back(arg);
+  }
+  if (positional.empty()) return usage();
+  const preview::Scenario* scenario = preview::find_scenario(positional[0]);
+  if (!scenario) return usage();
+  const std::string species = positional.size() > 1 ? positional[1] : "corgi";
+  const std::string out = positional.size() > 2 ? positional[2] : positional[0] + "-" + species + ".png";
+
+  const preview::StandInArt art = preview::make_stand_in_art();
+  const LocalTime clock{2026, 3, 4, scenario->name == "lunch" ? 13 : 12, 0, 3};
+  EngineServices services;
+  services.atlas = [&](std::string_view) { return art.atlas; };
+  services.local_time = [clock] { return clock; };
+  services.precise_time = [seed] { return 116444736000000000ULL + seed; };
+  PetEngine engine = PetEngine::create(scenario_config(scenario->name, species), {fallback_monitor()}, services);
+
+  const HabitatRect rect = engine.habitat();
+  auto overlay = Pixmap::create(rect.width, rect.height);
+  const Font font = load_ui_font();
+  const ImageView view{art.pixels.data(), art.width, art.height};
+  const FigureArtLookup lookup = [&](const std::string&, const std::string&, const std::string&) {
+    return std::optional<FigureArt>(FigureArt{art.atlas.get(), view, view});
+  };
+
+  constexpr float kDt = 1.0f / 30;
+  constexpr std::uint32_t kCrop = 480;
+  // A fixed window around the start, so motion shows against it.
+  const int centre = static_cast<int>(engine.x());
+  std::vector<preview::StripFrame> frames;
+  int tick = 0;
+  for (float t = 0; t < scenario->seconds; t += kDt, ++tick) {
+    const preview::Stimulus stimulus = scenario->step(engine, t, kDt);
+    engine.tick(kDt, stimulus.input, stimulus.desktop);
+    if (t < scenario->record_from || tick % every != 0) continue;
+    render_snapshot(*overlay, engine.draw_snapshot(0), lookup, font);
+    const int left = std::clamp(centre - int(kCrop / 2), 0, std::max(0, rect.width - int(kCrop)));
+    auto crop = Pixmap::create(kCrop, overlay->height());
+    for (std::uint32_t y = 0; y < overlay->height(); ++y)
+      std::copy_n(overlay->data() + (std::size_t(y) * overlay->width() + left) * 4, kCrop * 4,
+                  crop->data() + std::size_t(y) * kCrop * 4);
+    frames.push_back({std::move(*crop), t});
+    if (frames.size() >= 24) break;
+  }
+  if (!preview::write_strip(out, frames)) {
+    std::fprintf(stderr, "cannot write %s\n", out.c_str());
+    return 1;
+  }
+  std::printf("%s: %zu frames\n", out.c_str(), frames.size());
+  return 0;
+}

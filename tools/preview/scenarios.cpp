@@ -1,0 +1,102 @@
+#include "scenarios.h"
+
+#include <array>
+#include <cmath>
+
+namespace burrowly::preview {
+namespace {
+
+// The cursor far above the lane, the user busy elsewhere.
+Stimulus calm() {
+  Stimulus s;
+  s.input.cursor_x = 5;
+  s.input.cursor_y = 5;
+  s.input.idle_ms = 1000;
+  return s;
+}
+
+// A screen point on the pet, dx pixels beside it.
+Stimulus at_pet(const PetEngine& engine, float dx, bool press = false) {
+  Stimulus s = calm();
+  const HabitatRect rect = engine.habitat();
+  s.input.cursor_x = rect.x + static_cast<int>(engine.x() + dx);
+  s.input.cursor_y = rect.y + static_cast<int>(rect.ground_y) - 20;
+  s.input.left_down = s.input.left_pressed = press;
+  return s;
+}
+
+bool crossed(float t, float dt, float mark) { return t <= mark && t + dt > mark; }
+
+const std::array<Scenario, 13> kScenarios{{
+    {"idle", 60, 0, [](PetEngine&, float, float) { return calm(); }},
+    {"say", 6, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.5f)) e.on_signal(SayMsg{"build finished", std::nullopt});
+       return calm();
+     }},
+    {"ok", 6, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.5f)) e.on_signal(OkMsg{""});
+       return calm();
+     }},
+    {"fail", 6, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.5f)) e.on_signal(FailMsg{"tests failed"});
+       return calm();
+     }},
+    {"follow", 12, 0,
+     [](PetEngine& e, float t, float) {
+       Stimulus s = calm();
+       const HabitatRect rect = e.habitat();
+       // Sweep across the lane and back, then hold still for a pounce.
+       const float u = std::min(t / 8.0f, 1.0f);
+       s.input.cursor_x = rect.x + static_cast<int>(100 + (rect.width - 200) * std::abs(std::sin(u * 3.14159f)));
+       s.input.cursor_y = rect.y + static_cast<int>(rect.ground_y) - 30;
+       return s;
+     }},
+    {"stroke", 5, 0,
+     [](PetEngine& e, float t, float) {
+       const float phase = std::fmod(t * 4, 2.0f);
+       return at_pet(e, t < 0.2f ? 0 : (phase < 1 ? 10 * phase : 10 * (2 - phase)) - 5);
+     }},
+    {"triple", 5, 0,
+     [](PetEngine& e, float t, float dt) {
+       const bool press = crossed(t, dt, 0.5f) || crossed(t, dt, 0.9f) || crossed(t, dt, 1.3f);
+       return at_pet(e, 6, press);
+     }},
+    {"ball", 12, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.2f)) e.throw_ball();
+       return calm();
+     }},
+    {"sleep", 14, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.5f) || crossed(t, dt, 10.0f)) e.toggle_sleep();
+       return calm();
+     }},
+    {"species", 6, 0,
+     [](PetEngine& e, float t, float dt) {
+       if (crossed(t, dt, 0.3f)) e.change_pet(e.config().pet == "cat" ? "corgi" : "cat");
+       return calm();
+     }},
+    {"lunch", 12, 0, [](PetEngine&, float, float) { return calm(); }},
+    {"water", 66, 59.5f, [](PetEngine&, float, float) { return calm(); }},
+    {"cpu", 8, 0,
+     [](PetEngine&, float t, float) {
+       Stimulus s = calm();
+       s.desktop.cpu_load = t < 6 ? 92 : 40;
+       return s;
+     }},
+}};
+
+}  // namespace
+
+std::span<const Scenario> scenarios() { return kScenarios; }
+
+const Scenario* find_scenario(std::string_view name) {
+  for (const Scenario& s : kScenarios)
+    if (s.name == name) return &s;
+  return nullptr;
+}
+
+}  // namespace burrowly::preview

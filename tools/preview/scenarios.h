@@ -1,0 +1,28 @@
+#pragma once
+// Scripted things that happen to the pet over a preview run.
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "engine/pet_engine.h"
+
+namespace burrowly::preview {
+
+struct Stimulus {
+  InputSnapshot input;
+  DesktopSense desktop;
+};
+
+struct Scenario {
+  std::string_view name;
+  float seconds;
+  float record_from;  // frames before this time are simulated but not shown
+  // Called before every tick with the time since the start; may act on the engine.
+  std::function<Stimulus(PetEngine&, float t, float dt)> step;
+};
+
+std::span<const Scenario> scenarios();
+const Scenario* find_scenario(std::string_view name);
+
+}  // namespace burrowly::preview

@@ -1,0 +1,130 @@
+#include "strip.h"
+
+#include <png.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace burrowly::preview {
+namespace {
+
+constexpr std::array<const char*, 63> kClips{
+    "sit", "front", "look", "lookup", "walk", "run", "crouch", "leap", "jump", "land", "tuck", "pin",
+    "sleep", "curlsleep", "curl", "lie", "pet", "belly", "swat", "happy", "cheer", "wave", "hi", "beg",
+    "bongo", "eat", "lick", "vibe", "wag", "stretch", "yawn", "groom", "pant", "hpant", "wipe", "flat",
+    "fan", "tilt", "sniff", "wiggle", "shake", "spin", "dig", "howl", "meow", "play", "push", "peer",
+    "palm", "blep", "box", "boxonly", "mantle", "hang", "swing", "turn", "jumpup", "kickup", "ceil",
+    "climb", "climbjump", "cling", "scratch"};
+constexpr int kCell = 48;
+constexpr int kFrames = 8;
+
+void put(std::vector<std::uint8_t>& px, std::uint32_t w, int x, int y, std::uint32_t rgba) {
+  const std::size_t i = (std::size_t(y) * w + x) * 4;
+  px[i] = rgba & 0xFF;
+  px[i + 1] = (rgba >> 8) & 0xFF;
+  px[i + 2] = (rgba >> 16) & 0xFF;
+  px[i + 3] = rgba >> 24;
+}
+
+void block(std::vector<std::uint8_t>& px, std::uint32_t w, int x0, int y0, int bw, int bh, std::uint32_t c) {
+  for (int y = y0; y < y0 + bh; ++y)
+    for (int x = x0; x < x0 + bw; ++x) put(px, w, x, y, c);
+}
+
+// 3x5 digits for the time labels.
+constexpr std::array<std::uint16_t, 11> kDigits{0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF,
+                                                0x79EF, 0x7249, 0x7BEF, 0x7BCF, 0x0002};
+
+void draw_label(Pixmap& sheet, int x, int y, float seconds) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  for (const char* c = text; *c; ++c, x += 8) {
+    const int glyph = *c == '.' ? 10 : *c - '0';
+    if (glyph < 0 || glyph > 10) continue;
+    for (int row = 0; row < 5; ++row)
+      for (int col = 0; col < 3; ++col)
+        if (kDigits[glyph] >> (14 - (row * 3 + col)) & 1)
+          for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx) {
+              std::uint8_t* p = sheet.data() + ((std::size_t(y + row * 2 + dy) * sheet.width()) + x + col * 2 + dx) * 4;
+              p[0] = p[1] = p[2] = 20;
+              p[3] = 255;
+            }
+  }
+}
+
+}  // namespace
+
+StandInArt make_stand_in_art() {
+  StandInArt art;
+  art.width = kCell * kFrames;
+  art.height = kCell * kClips.size();
+  art.pixels.assign(std::size_t(art.width) * art.height * 4, 0);
+  art.atlas = std::make_shared<SizeAtlas>();
+  for (std::size_t c = 0; c < kClips.size(); ++c) {
+    const std::uint32_t hue = 0xFF000000u | ((c * 53 % 200 + 40) << 16) | ((c * 97 % 160 + 60) << 8) | (c * 31 % 200 + 40);
+    for (int f = 0; f < kFrames; ++f) {
+      const int ox = f * kCell, oy = static_cast<int>(c) * kCell;
+      const bool sleeping = std::string_view(kClips[c]).find("sleep") != std::string_view::npos;
+      block(art.pixels, art.width, ox + 10, oy + (sleeping ? 30 : 18), 26, sleeping ? 12 : 22, hue);
+      block(art.pixels, art.width, ox + 32, oy + (sleeping ? 28 : 10), 12, 12, hue);  // head, facing right
+      block(art.pixels, art.width, ox + 38, oy + (sleeping ? 30 : 13), 3, 3, 0xFF202020u);  // eye
+      // Feet that step with the frame number: a walk reads as alternating legs.
+      const int step = (f % 2) * 4;
+      block(art.pixels, art.width, ox + 12 + step, oy + 40, 4, 8, 0xFF303030u);
+      block(art.pixels, art.width, ox + 28 - step, oy + 40, 4, 8, 0xFF303030u);
+      FrameRaw frame;
+      frame.n = kClips[c];
+      frame.i = static_cast<std::uint64_t>(f);
+      frame.ax = 24;
+      frame.gy = 48;
+      frame.paw = 9.8f;
+      frame.r = {ox, oy, kCell, kCell};
+      art.atlas->frames.push_back(frame);
+      art.atlas->clips[frame.n].push_back(frame);
+    }
+  }
+  art.atlas->sit = 40;
+  return art;
+}
+
+bool write_strip(const std::string& path, const std::vector<StripFrame>& frames) {
+  if (frames.empty()) return false;
+  const std::uint32_t fw = frames[0].pixmap.width(), fh = frames[0].pixmap.height();
+  const std::uint32_t label = 16;
+  auto sheet = Pixmap::create(fw * frames.size(), fh + label);
+  if (!sheet) return false;
+  sheet->fill(pack_rgba(236, 238, 242, 255));
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const Pixmap& src = frames[i].pixmap;
+    for (std::uint32_t y = 0; y < fh; ++y)
+      for (std::uint32_t x = 0; x < fw; ++x) {
+        const std::uint8_t* s = src.data() + (std::size_t(y) * fw + x) * 4;
+        std::uint8_t* d = sheet->data() + (std::size_t(y) * sheet->width() + i * fw + x) * 4;
+        for (int k = 0; k < 4; ++k) d[k] = static_cast<std::uint8_t>(s[k] + d[k] * (255 - s[3]) / 255);
+      }
+    draw_label(*sheet, static_cast<int>(i * fw + 4), static_cast<int>(fh + 3), frames[i].time);
+  }
+
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+    return false;
+  }
+  png_init_io(png, file);
+  png_set_IHDR(png, info, sheet->width(), sheet->height(), 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (std::uint32_t y = 0; y < sheet->height(); ++y)
+    png_write_row(png, sheet->data() + std::size_t(y) * sheet->width() * 4);
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(file) == 0;
+}
+
+}  // namespace burrowly::preview
