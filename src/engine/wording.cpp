@@ -1,6 +1,8 @@
-// The engine's window on the chatter catalogue and the calendar.
+// The engine's window on the speech catalogue (English texts for every language until
+// the per-language catalogue is wired in) and on the calendar.
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "engine/pet_engine.h"
 
@@ -67,18 +69,29 @@ std::string_view PetEngine::text(int row) const {
 }
 
 std::string_view PetEngine::sound_word_of(std::string_view species) const {
-  if (species == "cat" || species == "manul") return "meow";
-  if (species == "rabbit" || species == "hamster" || species == "guineapig" || species == "chinchilla" ||
-      species == "ferret")
-    return "squeak!";
-  if (species == "hedgehog" || species == "turtle") return "rustle!";
-  if (species == "parrot") return "chirp-chirp!";
+  static constexpr std::pair<std::string_view, std::string_view> kWords[]{
+      {"cat", "meow"}, {"manul", "meow"}, {"rabbit", "squeak!"}, {"hamster", "squeak!"},
+      {"guineapig", "squeak!"}, {"chinchilla", "squeak!"}, {"ferret", "squeak!"}, {"hedgehog", "rustle!"},
+      {"turtle", "rustle!"}, {"parrot", "chirp-chirp!"}, {"squirrel", "chirr!"}, {"panda", "nom-nom!"},
+      {"crocodile", "snap!"}, {"koala", "grunt!"}, {"kangaroo", "boing!"}, {"monkey", "ooh-ooh!"},
+      {"lion", "rawr!"}, {"pelican", "honk!"}, {"flamingo", "honk-honk!"}, {"owl", "hoo-hoo!"},
+      {"penguin", "squawk!"}, {"duck", "quack!"}, {"goat", "maa!"}, {"minipig", "oink!"},
+      {"sheep", "baa!"}, {"butterfly", "flutter!"}, {"frog", "ribbit!"}, {"ladybug", "bzz!"},
+      {"tarantula", "tap-tap!"}};
+  for (const auto& [key, word] : kWords)
+    if (key == species) return word;
   return "woof!";
 }
 
 std::vector<std::string_view> PetEngine::app_lines_for(std::string_view category) const {
   if (category == "code") return {"shipping another feature?", "all tests green?", "pair programming buddy here"};
+  if (category == "chat") return {"keep it snappy!", "meeting or ping?", "quietly supervising"};
+  if (category == "game") return {"good luck, have fun!", "hydrate between matches!"};
+  if (category == "video") return {"what are we watching?", "snack break time?"};
   if (category == "music") return {"great beat", "vibing along"};
+  if (category == "design") return {"one more pixel left?", "nice palette!", "eyeballing kerning?"};
+  if (category == "browser") return {"40 tabs open again?", "doomscrolling or docs?", "guarding your cursor"};
+  if (category == "terminal") return {"another build running...", "still compiling?", "watching exit codes"};
   return {};
 }
 

@@ -197,6 +197,30 @@ TEST(PetBrainDesktop, CpuHeatLineOnceUntilTheLoadFallsTo58) {
   EXPECT_TRUE(runs_into_line(engine, line, 1, EngineRig::far_input(), hot));
 }
 
+TEST(PetBrainDesktop, AppRemarkOncePerNewCategoryAndNeverForUnknownOnes) {
+  EngineRig rig;
+  Config config = quiet_config();
+  config.chatty = true;
+  PetEngine engine = rig.make(config);
+  EngineRig::run(engine, 3);  // past the greeting's cool-down
+  DesktopSense desktop;
+  desktop.foreground_kind = "spreadsheet";
+  EngineRig::run(engine, 1, EngineRig::far_input(), desktop);
+  EXPECT_FALSE(engine.speech_text());
+  desktop.foreground_kind = "code";
+  engine.tick(0.05f, EngineRig::far_input(), desktop);
+  const auto is_code_remark = [](const std::string& words) {
+    return words == "shipping another feature?" || words == "all tests green?" ||
+           words == "pair programming buddy here";
+  };
+  EXPECT_TRUE(is_code_remark(engine.speech_text().value_or(""))) << engine.speech_text().value_or("");
+  EngineRig::run(engine, 5, EngineRig::far_input(), desktop);
+  for (int i = 0; i < 4000; ++i) {  // the same app for minutes: no second remark
+    engine.tick(0.1f, EngineRig::far_input(), desktop);
+    ASSERT_FALSE(is_code_remark(engine.speech_text().value_or("")));
+  }
+}
+
 TEST(PetBrainSignals, BlankFailShowsTheAlertAndHopsBackwards) {
   EngineRig rig;
   PetEngine engine = rig.make(quiet_config());
