@@ -8,6 +8,8 @@
 
 #include "engine/desktop_sense.h"
 #include "engine/pet_engine.h"
+#include "render/font.h"
+#include "render/snapshot_renderer.h"
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
 #include "shell/monitor_info.h"
@@ -27,6 +29,8 @@ struct AppState {
   std::vector<MonitorInfo> monitors;
   std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
   std::optional<PetEngine> engine;  // made at start-up, present for the whole run
+  FigureArtLookup art;
+  Font font;
   SensingObjects sensing;
   CpuLoadMeter cpu;
   DesktopSense desktop;

@@ -111,6 +111,9 @@ int run_tray_app() {
   app.tray_icon = create_tray_icon_handle();
   add_tray_icon(host, app.tray_icon, tray_tooltip(tray_pet_name(config), config.profile_display));
   app.sensing = SensingObjects::create();
+  // No decoded art yet: figures are skipped until the asset store is in place.
+  app.art = [](const std::string&, const std::string&, const std::string&) { return std::optional<FigureArt>{}; };
+  app.font = load_ui_font();
   app.cpu.update(read_cpu_times());
   app.previous_frame = monotonic_seconds();
   app_slot().put(std::move(app));

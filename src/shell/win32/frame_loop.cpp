@@ -72,7 +72,7 @@ void frame_tick() {
       continue;
     }
     overlay.show();
-    overlay.pixmap().clear();
+    render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), app->art, app->font);
     overlay.push(plan[i] == OverlayAction::draw_and_reassert);
   }
   engine.clear_redraw();
