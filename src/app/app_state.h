@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
 #include "shell/monitor_info.h"
+#include "shell/signal_channel.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/overlay_window.h"
 
@@ -29,6 +31,7 @@ struct AppState {
   std::vector<MonitorInfo> monitors;
   std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
   std::optional<PetEngine> engine;  // made at start-up, present for the whole run
+  std::shared_ptr<SignalChannel> signals;  // the receiving end; the pipe thread pushes
   FigureArtLookup art;
   Font font;
   SensingObjects sensing;

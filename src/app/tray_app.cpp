@@ -110,6 +110,7 @@ int run_tray_app() {
   create_overlays(app);
   app.tray_icon = create_tray_icon_handle();
   add_tray_icon(host, app.tray_icon, tray_tooltip(tray_pet_name(config), config.profile_display));
+  app.signals = std::make_shared<SignalChannel>();
   app.sensing = SensingObjects::create();
   // No decoded art yet: figures are skipped until the asset store is in place.
   app.art = [](const std::string&, const std::string&, const std::string&) { return std::optional<FigureArt>{}; };

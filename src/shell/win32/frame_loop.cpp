@@ -51,6 +51,10 @@ void frame_tick() {
   double dt = frame_seconds(app->previous_frame, now);
   app->previous_frame = now;
   PetEngine& engine = *app->engine;
+  for (SignalMsg& message : app->signals->drain()) {
+    engine.on_signal(message);
+    if (!std::holds_alternative<ProfileMsg>(message)) engine.request_redraw();
+  }
   InputSnapshot input = poll_input(*app);
   std::size_t monitor_before = engine.monitor_index();
   engine.tick(float(dt), input, app->desktop);
