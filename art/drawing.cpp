@@ -1,0 +1,145 @@
+#include "drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace art {
+
+namespace {
+
+std::uint32_t mix(std::uint32_t a, std::uint32_t b, float t) {
+  std::uint32_t out = 0xFF000000;
+  for (int shift = 0; shift < 24; shift += 8) {
+    float ca = float((a >> shift) & 0xFF), cb = float((b >> shift) & 0xFF);
+    out |= std::uint32_t(std::lround(ca + (cb - ca) * t)) << shift;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::uint32_t rgb(std::uint32_t hex) {
+  return burrowly::pack_rgba((hex >> 16) & 0xFF, (hex >> 8) & 0xFF, hex & 0xFF, 255);
+}
+
+Material ramp(std::uint32_t base) {
+  return {{mix(base, rgb(0xFFF8E8), 0.32f), base, mix(base, rgb(0x3A2A55), 0.26f),
+           mix(base, rgb(0x241B33), 0.48f)}};
+}
+
+Material flat(std::uint32_t color) { return {{color, color, color, color}}; }
+
+void Rect::add(float x, float y) {
+  x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+}
+
+void Drawing::add(Path path, const Material& m, bool line, bool clip, Rect local) {
+  Part part{std::move(path), transform, m, line, clip, true};
+  float cx = (local.x0 + local.x1) / 2, cy = (local.y0 + local.y1) / 2;
+  float ex = local.x1, ey = cy, fx = cx, fy = local.y1;
+  map(cx, cy), map(ex, ey), map(fx, fy);
+  part.cx = cx, part.cy = cy;
+  part.rx = std::max(1.0f, std::hypot(ex - cx, ey - cy));
+  part.ry = std::max(1.0f, std::hypot(fx - cx, fy - cy));
+  parts_.push_back(std::move(part));
+}
+
+void Drawing::oval(float cx, float cy, float rx, float ry, const Material& m, bool line) {
+  Path p;
+  p.add_oval(cx, cy, rx, ry);
+  add(std::move(p), m, line, false, {cx - rx, cy - ry, cx + rx, cy + ry});
+}
+
+void Drawing::rect(float x, float y, float w, float h, const Material& m, bool line) {
+  Path p;
+  p.add_rect(x, y, w, h);
+  add(std::move(p), m, line, false, {x, y, x + w, y + h});
+}
+
+void Drawing::poly(const std::vector<burrowly::Point>& pts, const Material& m, bool line) {
+  Path p;
+  p.add_polygon(pts);
+  Rect r;
+  for (auto& q : pts) r.add(q.x, q.y);
+  add(std::move(p), m, line, false, r);
+}
+
+void Drawing::limb(float x0, float y0, float x1, float y1, float w, const Material& m, bool line) {
+  float dx = x1 - x0, dy = y1 - y0, len = std::max(0.01f, std::hypot(dx, dy));
+  float nx = -dy / len * w / 2, ny = dx / len * w / 2;
+  Path p;
+  p.add_polygon({{x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny}, {x0 - nx, y0 - ny}});
+  p.add_circle(x1, y1, w / 2);
+  p.add_circle(x0, y0, w / 2);
+  Rect r;
+  r.add(std::min(x0, x1) - w / 2, std::min(y0, y1) - w / 2);
+  r.add(std::max(x0, x1) + w / 2, std::max(y0, y1) + w / 2);
+  add(std::move(p), m, line, false, r);
+}
+
+void Drawing::mark_oval(float cx, float cy, float rx, float ry, const Material& m) {
+  Path p;
+  p.add_oval(cx, cy, rx, ry);
+  add(std::move(p), m, false, true, {cx - rx, cy - ry, cx + rx, cy + ry});
+}
+
+void Drawing::mark_poly(const std::vector<burrowly::Point>& pts, const Material& m) {
+  Path p;
+  p.add_polygon(pts);
+  Rect r;
+  for (auto& q : pts) r.add(q.x, q.y);
+  add(std::move(p), m, false, true, r);
+}
+
+void Drawing::pixel(float x, float y, std::uint32_t color) {
+  map(x, y);
+  dots_.push_back({int(std::floor(x)), int(std::floor(y)), color});
+}
+
+std::vector<std::uint8_t> Drawing::render() const {
+  const int w = width_, h = height_;
+  std::vector<int> ids(std::size_t(w) * h, 0);
+  auto scratch = burrowly::Pixmap::create(w, h);
+  for (std::size_t k = 0; k < parts_.size(); ++k) {
+    const Part& part = parts_[k];
+    scratch->clear();
+    burrowly::fill_path(*scratch, part.path, 0xFFFFFFFF, part.xf, false);
+    const std::uint8_t* px = scratch->data();
+    for (int i = 0; i < w * h; ++i) {
+      if (px[i * 4 + 3] < 128) continue;
+      if (part.clip && ids[i] == 0) continue;
+      ids[i] = int(k) + 1;
+    }
+  }
+  auto id_at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? 0 : ids[y * w + x]; };
+  std::vector<std::uint8_t> out(std::size_t(w) * h * 4, 0);
+  auto put = [&](int i, std::uint32_t c) {
+    out[i * 4] = c & 0xFF, out[i * 4 + 1] = (c >> 8) & 0xFF, out[i * 4 + 2] = (c >> 16) & 0xFF,
+    out[i * 4 + 3] = c >> 24;
+  };
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const int id = ids[y * w + x];
+      if (id == 0) {
+        if (id_at(x - 1, y) || id_at(x + 1, y) || id_at(x, y - 1) || id_at(x, y + 1)) put(y * w + x, kOutline);
+        continue;
+      }
+      const Part& part = parts_[id - 1];
+      float u = (x + 0.5f - part.cx) / part.rx, v = (y + 0.5f - part.cy) / part.ry;
+      float light = -(0.55f * u + 0.83f * v);
+      int shade = light > 0.5f ? 0 : light > -0.3f ? 1 : light > -0.78f ? 2 : 3;
+      // Under something drawn in front: occlusion shadow.
+      if (id_at(x, y - 1) > id && shade < 2) shade = 2;
+      if (part.line) {
+        for (int n : {id_at(x - 1, y), id_at(x + 1, y), id_at(x, y - 1), id_at(x, y + 1)})
+          if (n != 0 && n < id) shade = 3;
+      }
+      put(y * w + x, part.material.shade[shade]);
+    }
+  }
+  for (const Dot& d : dots_)
+    if (d.x >= 0 && d.y >= 0 && d.x < w && d.y < h) put(d.y * w + d.x, d.color);
+  return out;
+}
+
+}  // namespace art

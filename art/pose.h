@@ -1,0 +1,38 @@
+#pragma once
+// The pose of one frame: a small set of body parameters every rig interprets in
+// its own way (a bird's raised paw is a raised wing, a turtle's lying is hiding).
+
+#include <string_view>
+
+namespace art {
+
+struct Pose {
+  float lift = 0;         // whole body above the ground, px
+  float body_dy = 0;      // body lowered (+) or raised (-), px
+  float body_tilt = 0;    // degrees, positive raises the front
+  float stretch = 0;      // body lengthened (+) or compressed (-), px
+  float head_dx = 0, head_dy = 0;
+  float head_tilt = 0;    // degrees, positive turns the face up
+  float gait = 0;         // leg swing amplitude, px
+  float phase = 0;        // gait phase, turns
+  float front_raise = 0;  // 0..1: front paw (or wing) raised
+  float both_raise = 0;   // 0..1: both front paws (or wings) up
+  float tuck = 0;         // 0..1: legs folded under the body
+  float tail_swing = 0;   // degrees
+  float mouth = 0;        // 0..1: mouth open
+  bool tongue = false;
+  bool eyes_closed = false;
+  bool seated = false;    // haunches down, front legs straight
+  bool lying = false;     // body flat on the ground
+  bool curled = false;    // body rolled into a ball
+  bool on_back = false;   // belly up
+  bool in_box = false;
+  bool box_only = false;
+  bool paw_to_face = false;  // groom, wipe
+};
+
+// The pose of frame `index` of `clip` (which has `count` frames). Cycles loop:
+// frame count-1 leads smoothly back into frame 0.
+Pose pose_for(std::string_view clip, int index, int count);
+
+}  // namespace art

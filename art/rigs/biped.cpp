@@ -1,0 +1,55 @@
+// Upright sitters: a pear body sitting up, arms in front, big hind feet
+// (kangaroo, monkey, koala, panda).
+#include <algorithm>
+#include <cmath>
+
+#include "rig.h"
+#include "rigs/tail.h"
+
+namespace art {
+
+void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
+  Drawing& d = out.drawing;
+  const bool hopper = s.tail == Tail::thick;  // the kangaroo
+  const float hop = p.gait > 0 && hopper ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait * 1.2f : 0;
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift - hop - (p.in_box ? -4 : 0));
+  const Material fur = ramp(rgb(s.body));
+  const Material light = ramp(rgb(s.belly));
+  const Material limb_m = ramp(rgb(s.has(kDarkLegs) ? s.accent : s.body));
+  const float W = s.length / 2, H = s.height / 2;
+  const float lie = p.lying || p.curled || p.on_back;
+  const float step = p.gait > 0 && !hopper ? std::sin(6.2831853f * p.phase) * p.gait * 0.6f : 0;
+  if (lie) {
+    const float cy = -H * 0.7f;
+    d.oval(0, cy, H + 2, W, fur, true);
+    d.mark_oval(2, cy + 1, H * 0.6f, W * 0.6f, light);
+    if (s.has(kDarkLegs)) d.mark_oval(-H * 0.3f, cy, H * 0.5f, W, limb_m);
+    draw_tail(d, s, -H - 1, cy + 2, -20);
+    d.oval(H * 0.8f, -2, 3.5f, 2, limb_m, true);
+    Pose hp = p;
+    hp.head_tilt = p.on_back ? 150 : -8;
+    draw_head(d, out.anchors, s, hp, H + s.head * 0.5f, -s.head * 0.95f, closed);
+    return;
+  }
+  const float cy = -H - (hopper ? 3 : 1) + p.body_dy * 0.6f;
+  draw_tail(d, s, -W * 0.6f, hopper ? -3 : cy + H * 0.5f, hopper ? -8 : 10 + p.tail_swing);
+  // Hind feet.
+  const float foot = hopper ? 7 : 3.5f;
+  d.oval(-W * 0.3f + foot * 0.5f - step, -1.8f, foot, 1.8f, limb_m, true);
+  d.oval(W * 0.1f + foot * 0.5f + step, -1.8f, foot, 1.8f, limb_m, true);
+  d.oval(-W * 0.2f, cy + H * 0.55f, W * 0.55f, H * 0.45f, limb_m, true);  // haunch
+  d.oval(0, cy, W, H, fur, true);
+  if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
+  d.mark_oval(W * 0.25f, cy + H * 0.2f, W * 0.55f, H * 0.65f, light);
+  // Arms: long for the monkey, hugging for koala and panda, small for the kangaroo.
+  const float arm = s.legs;
+  const float k = std::max(p.front_raise, p.both_raise);
+  const float sx = W * 0.35f, sy = cy - H * 0.45f;
+  const float ex = sx + 3 + (p.paw_to_face ? 1 : 2) + 2 * k, ey = sy + arm * (1 - 1.7f * k) - (p.paw_to_face ? 8 : 0);
+  d.limb(sx - 3, sy, sx - 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise),
+         hopper ? 2.2f : 3, Material{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}});
+  d.limb(sx, sy, ex, ey, hopper ? 2.2f : 3.2f, limb_m);
+  draw_head(d, out.anchors, s, p, W * 0.3f + p.head_dx, cy - H - s.head * 0.55f + 2 + p.head_dy, closed);
+}
+
+}  // namespace art

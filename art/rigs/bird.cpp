@@ -1,0 +1,114 @@
+// Birds: an upright body on legs, wings at the sides, a beak (parrot, owl, penguin,
+// duckling, pelican, flamingo).
+#include <algorithm>
+#include <cmath>
+
+#include "rig.h"
+
+namespace art {
+
+namespace {
+constexpr float kDeg = 3.14159265f / 180.0f;
+}
+
+void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
+  Drawing& d = out.drawing;
+  Anchors& a = out.anchors;
+  const bool flamingo = s.legs > 14;
+  const bool owl = s.ears == Ears::tuft;
+  const bool pelican = s.snout > 8;
+  const float lying = p.lying || p.curled ? 1.0f : 0.0f;
+  const float legs = lying ? (flamingo ? s.legs * 0.55f : 1.0f) : s.legs * (1 - 0.4f * p.tuck);
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
+  const Material body = ramp(rgb(s.body));
+  const Material belly = ramp(rgb(s.belly));
+  const Material dark = ramp(rgb(s.accent));
+  const Material beak = ramp(rgb(s.extra));
+  const Material leg_m = ramp(rgb(s.nose));
+  const float W = s.length / 2, H = s.height / 2;
+  const float cy = -legs - H + 1 + p.body_dy * 0.5f;
+  const float wobble = p.gait > 0 ? std::sin(6.2831853f * p.phase) : 0;
+  // Legs and feet.
+  if (!(lying && !flamingo)) {
+    for (int k = 0; k < 2; ++k) {
+      const float side = k == 0 ? -1.5f : 2.0f;
+      float up = p.gait > 0 ? std::max(0.0f, (k ? 1 : -1) * wobble) * p.gait * 0.5f : 0;
+      if (flamingo && k == 0 && (p.seated || lying)) {  // one leg tucked
+        d.limb(side, cy + H - 2, side + 4, cy + H + legs * 0.3f, 1.6f, leg_m);
+        d.limb(side + 4, cy + H + legs * 0.3f, side, cy + H + legs * 0.5f, 1.6f, leg_m);
+        continue;
+      }
+      const float fx = side + (p.gait > 0 ? (k ? 1 : -1) * wobble * p.gait * 0.5f : 0);
+      d.limb(side, cy + H - 2, fx, -1.5f - up, flamingo ? 1.6f : 2.2f, leg_m);
+      d.poly({{fx - 1.5f, -up}, {fx + 3.5f, -up}, {fx + 1.5f, -2.5f - up}}, leg_m);
+    }
+  }
+  const float tilt = p.body_tilt * 0.5f + (p.gait > 0 ? wobble * 5 : 0) + (lying ? -15 : 0);
+  const Transform outer = d.transform;
+  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
+  // Tail.
+  if (s.tail == Tail::fan) d.poly({{-W + 2, 2}, {-W - 7, 10}, {-W - 5, 12}, {-W + 4, 5}}, ramp(rgb(0x2f6fd0)), true);
+  else d.poly({{-W + 1, 0}, {-W - 4, 3}, {-W + 1, 5}}, body, true);
+  d.oval(0, 0, W, H, body, true);
+  d.mark_oval(W * 0.3f, H * 0.35f, W * 0.7f, H * 0.65f, belly);
+  // Wing: raised for waves, swats and cheers, flapping in the air.
+  const float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
+  const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
+  d.transform = d.transform.after(Transform::translate(-W * 0.2f, -H * 0.2f)).after(Transform::rotate(-(70 * raise) * kDeg));
+  d.oval(-1, 3, W * 0.55f, H * 0.6f, wing, true);
+  if (s.has(kStripes)) d.mark_oval(0, 0, W * 0.45f, 1.2f, ramp(rgb(0xffd43a)));
+  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
+  // Head: on an S-neck for the flamingo, on the body for the rest.
+  float hx = W * 0.35f + p.head_dx, hy = -H - s.head * 0.35f + p.head_dy;
+  if (owl || s.has(kFluffy)) hy = -H * 0.55f + p.head_dy;
+  if (flamingo) {
+    const float nx = W * 0.2f + (lying ? 6 : 0), ny = lying ? -2 : -H;
+    d.limb(nx, ny, nx - 4, ny - 8, 3, body);
+    d.limb(nx - 4, ny - 8, nx + 1, ny - 15, 3, body);
+    hx = nx + 2 + p.head_dx, hy = ny - 17 + p.head_dy;
+  }
+  d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * kDeg));
+  const float r = s.head;
+  if (owl) {
+    d.poly({{-r * 0.8f, -r * 0.6f}, {-r * 0.6f, -r * 1.35f}, {-r * 0.2f, -r * 0.8f}}, body, true);
+    d.poly({{r * 0.8f, -r * 0.6f}, {r * 0.6f, -r * 1.35f}, {r * 0.2f, -r * 0.8f}}, body, true);
+  }
+  d.oval(0, 0, r, r * 0.9f, s.has(kDarkFace) ? dark : body, true);
+  if (owl) {
+    d.mark_oval(-r * 0.38f, 0, r * 0.5f, r * 0.55f, belly);
+    d.mark_oval(r * 0.38f, 0, r * 0.5f, r * 0.55f, belly);
+  }
+  if (s.has(kMask)) d.mark_oval(r * 0.35f, r * 0.1f, r * 0.45f, r * 0.55f, belly);
+  if (s.has(kPatches)) d.mark_oval(0, -r * 0.3f, r, r * 0.75f, ramp(rgb(s.accent)));
+  // Beak.
+  const float bl = s.snout;
+  if (flamingo) {
+    d.poly({{r * 0.6f, -1.5f}, {r + bl, 0}, {r + bl - 1, 4}, {r * 0.6f, 1.5f}}, ramp(rgb(0xf6d2dc)), true);
+    d.mark_poly({{r + bl - 2.5f, -1}, {r + bl + 1, 0}, {r + bl, 5}, {r + bl - 2.5f, 3}}, flat(rgb(0x2b2430)));
+  } else if (pelican) {
+    d.poly({{r * 0.5f, -1.5f}, {r + bl, 0}, {r + bl, 2}, {r * 0.5f, 1.5f}}, beak, true);
+    d.poly({{r * 0.5f, 1}, {r + bl - 1, 2}, {r + bl * 0.4f, 6 + p.mouth * 2}}, ramp(rgb(0xf7c070)), true);
+  } else if (owl) {
+    d.poly({{-1.2f, r * 0.1f}, {1.2f, r * 0.1f}, {0, r * 0.6f}}, beak, true);
+  } else if (s.has(kLongSnout)) {  // hooked parrot beak
+    d.poly({{r * 0.55f, -2}, {r + bl, -1}, {r + bl, 2.5f}, {r * 0.55f, 2}}, beak, true);
+  } else {
+    const float open = p.mouth * 2;
+    d.poly({{r * 0.55f, -1.2f}, {r + bl, -0.2f - open * 0.3f}, {r * 0.55f, 1}}, beak, true);
+    d.poly({{r * 0.55f, 1}, {r + bl - 0.5f, 1 + open}, {r * 0.55f, 2.5f}}, beak, true);
+  }
+  // Eyes: an owl looks ahead with both, the others in profile.
+  if (owl) {
+    draw_eye(d, a, -r * 0.38f, -r * 0.05f, 2.1f, s.eye, closed);
+    draw_eye(d, a, r * 0.38f, -r * 0.05f, 2.1f, s.eye, closed);
+  } else {
+    draw_eye(d, a, r * 0.25f, -r * 0.2f, s.has(kBigEyes) ? 1.7f : 1.3f, s.eye, closed);
+  }
+  float tx = 0, ty = -r * 0.85f, ax0 = 0, ay0 = 0, ux = 0, uy = -1;
+  d.map(tx, ty), d.map(ax0, ay0), d.map(ux, uy);
+  a.hat_x = tx, a.hat_y = ty;
+  a.hat_tilt = std::atan2(-(ux - ax0), -(uy - ay0)) / kDeg;
+  d.transform = outer;
+}
+
+}  // namespace art

@@ -1,0 +1,182 @@
+#include <cmath>
+
+#include "rig.h"
+
+namespace art {
+
+namespace {
+constexpr float kDeg = 3.14159265f / 180.0f;
+}
+
+void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt& out) {
+  Drawing& d = out.drawing;
+  d.transform = Transform::translate(kAnchorX, kGround);
+  if (pose.box_only) {
+    draw_box_back(d);
+    draw_box_front(d);
+    return;
+  }
+  if (pose.in_box) draw_box_back(d);
+  const bool closed = closed_eyes || pose.eyes_closed;
+  switch (s.rig) {
+    case Rig::quadruped: draw_quadruped(s, pose, closed, out); break;
+    case Rig::rodent: draw_rodent(s, pose, closed, out); break;
+    case Rig::bird: draw_bird(s, pose, closed, out); break;
+    case Rig::biped: draw_biped(s, pose, closed, out); break;
+    case Rig::reptile: draw_reptile(s, pose, closed, out); break;
+    case Rig::frog: draw_frog(s, pose, closed, out); break;
+    case Rig::butterfly: draw_butterfly(s, pose, closed, out); break;
+    case Rig::beetle: draw_beetle(s, pose, closed, out); break;
+    case Rig::spider: draw_spider(s, pose, closed, out); break;
+  }
+  if (pose.in_box) {
+    d.transform = Transform::translate(kAnchorX, kGround);
+    draw_box_front(d);
+  }
+}
+
+void draw_box_back(Drawing& d) {
+  const Material inside = ramp(rgb(0x8a5a30));
+  d.poly({{-19, -20}, {19, -20}, {22, -25}, {-16, -25}}, inside);
+}
+
+void draw_box_front(Drawing& d) {
+  const Material card = ramp(rgb(0xc8955a));
+  const Material flap = ramp(rgb(0xdcae73));
+  d.rect(-20, -20, 40, 20, card, true);
+  d.poly({{-20, -20}, {-27, -27}, {-25, -17}}, flap, true);
+  d.poly({{20, -20}, {27, -27}, {25, -17}}, flap, true);
+  d.mark_poly({{-2, -20}, {2, -20}, {2, -14}, {-2, -14}}, flat(rgb(0xa9744a)));
+}
+
+void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed) {
+  float ex0 = x - r - 1, ey0 = y - r - 1.5f, ex1 = x + r + 1, ey1 = y + r + 1.5f;
+  float cx0 = ex0, cy0 = ey0, cx1 = ex1, cy1 = ey0, cx2 = ex0, cy2 = ey1, cx3 = ex1, cy3 = ey1;
+  d.map(cx0, cy0), d.map(cx1, cy1), d.map(cx2, cy2), d.map(cx3, cy3);
+  a.eyes.add(cx0, cy0), a.eyes.add(cx1, cy1), a.eyes.add(cx2, cy2), a.eyes.add(cx3, cy3);
+  if (closed) {
+    d.pixel(x - r, y, kOutline);
+    d.pixel(x, y + 0.9f, kOutline);
+    d.pixel(x + r, y, kOutline);
+    if (r >= 1.5f) d.pixel(x - r + 1, y + 0.9f, kOutline);
+    return;
+  }
+  d.oval(x, y, r, r * 1.2f, flat(rgb(iris)));
+  if (iris != 0x1a1420) d.oval(x + 0.3f, y + 0.3f, r * 0.5f, r * 0.75f, flat(rgb(0x1a1420)));
+  d.pixel(x - r * 0.45f, y - r * 0.55f, rgb(0xffffff));
+}
+
+void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float cx, float cy, bool closed) {
+  const Transform outer = d.transform;
+  const float tilt = pose.head_tilt;
+  d.transform = outer.after(Transform::translate(cx, cy)).after(Transform::rotate(tilt * kDeg));
+  const float r = s.head, e = s.ear;
+  const Material fur = ramp(rgb(s.body));
+  const Material light = ramp(rgb(s.belly));
+  const Material dark = ramp(rgb(s.accent));
+  const Material ear_m = s.has(kDarkEars) || s.has(kPoints) || s.has(kDarkFace) ? dark : fur;
+  // Ears behind the head.
+  switch (s.ears) {
+    case Ears::pointed:
+    case Ears::huge:
+    case Ears::bat: {
+      const float spread = s.ears == Ears::huge ? 1.0f : 0.75f;
+      for (float side : {-1.0f, 1.0f}) {
+        float bx = side * r * 0.45f - 1;
+        float tipx = bx + side * e * 0.35f * spread, tipy = -r * 0.55f - e * 1.4f;
+        if (s.ears == Ears::bat)
+          d.oval(bx + side * 1.5f, -r * 0.6f - e * 0.6f, e * 0.55f, e * 0.85f, ear_m, true);
+        else
+          d.poly({{bx - e * 0.55f, -r * 0.45f}, {tipx, tipy}, {bx + e * 0.55f, -r * 0.6f}}, ear_m, true);
+        if (s.ears != Ears::bat)
+          d.mark_poly({{bx - e * 0.25f, -r * 0.5f}, {tipx, tipy + 2.5f}, {bx + e * 0.25f, -r * 0.6f}},
+                      flat(rgb(s.has(kDarkEars) ? s.accent : 0xe8a0a0)));
+      }
+      break;
+    }
+    case Ears::round:
+      for (float side : {-1.0f, 1.0f}) d.oval(side * r * 0.6f - 1, -r * 0.7f, e * 0.6f, e * 0.6f, ear_m, true);
+      break;
+    case Ears::tall:
+      for (float side : {-1.0f, 1.0f}) {
+        d.oval(side * 2.5f - 2, -r - e * 0.8f, e * 0.3f, e * 1.0f, ear_m, true);
+        d.mark_oval(side * 2.5f - 2, -r - e * 0.8f, e * 0.12f, e * 0.7f, flat(rgb(0xf0b0b8)));
+      }
+      break;
+    case Ears::petal:
+      d.oval(-r * 0.5f, -r * 0.75f, e * 0.5f, e * 0.35f, ear_m, true);
+      break;
+    default: break;
+  }
+  if (s.has(kMane)) d.oval(-1, 0, r * 1.35f, r * 1.3f, ramp(rgb(s.extra)), false);
+  d.oval(0, 0, r, r * 0.92f, fur, true);
+  if (s.has(kCheeks)) {
+    d.oval(r * 0.45f, r * 0.4f, r * 0.55f, r * 0.45f, light, true);
+  }
+  if (s.has(kDarkFace) || s.has(kPoints)) d.mark_oval(r * 0.35f, r * 0.15f, r * 0.75f, r * 0.7f, dark);
+  if (s.has(kMask)) d.mark_poly({{r * 0.1f, -r * 0.9f}, {r * 1.2f, -r * 0.2f}, {r * 1.1f, r}, {-r * 0.2f, r}}, light);
+  if (s.has(kSpots)) {
+    d.mark_oval(-r * 0.1f, -r * 0.7f, 1.2f, 0.8f, dark);
+    d.mark_oval(r * 0.4f, -r * 0.75f, 1.2f, 0.8f, dark);
+  }
+  if (s.has(kStripes)) d.mark_poly({{-r * 0.2f, -r}, {r * 0.3f, -r}, {r * 0.1f, -r * 0.55f}}, dark);
+  // Snout.
+  const float sx = r * 0.7f + s.snout * 0.35f, sy = r * 0.3f;
+  const Material snout_m = s.has(kMuzzle) || s.has(kMask) ? light : s.has(kSnoutDisc) ? ramp(rgb(s.extra)) : fur;
+  if (s.snout > 0.5f) d.oval(sx, sy, s.snout * 0.75f + 1.5f, r * 0.38f, snout_m, true);
+  if (s.has(kMuzzle) && s.snout <= 0.5f) d.mark_oval(r * 0.55f, r * 0.45f, r * 0.5f, r * 0.4f, light);
+  if (s.has(kBandit)) d.mark_poly({{-r * 0.5f, -r * 0.45f}, {r * 1.1f, -r * 0.4f}, {r * 1.1f, r * 0.15f},
+                                   {-r * 0.5f, r * 0.05f}}, dark);
+  if (s.has(kEyePatches)) {
+    d.mark_oval(r * 0.05f, -r * 0.05f, r * 0.3f, r * 0.38f, dark);
+    d.mark_oval(r * 0.55f, -r * 0.05f, r * 0.26f, r * 0.36f, dark);
+  }
+  if (s.has(kFluffy)) d.mark_oval(-r * 0.35f, -r * 0.3f, r * 0.3f, r * 0.3f, fur);
+  const float nose_x = s.snout > 0.5f ? sx + s.snout * 0.75f + 0.5f : r * 0.85f;
+  const float nose_y = sy - r * 0.12f;
+  if (s.has(kSnoutDisc)) {
+    d.pixel(nose_x - 1.5f, nose_y + 1, rgb(0x9a4a5a));
+    d.pixel(nose_x - 0.2f, nose_y + 1, rgb(0x9a4a5a));
+  } else {
+    d.oval(nose_x - 0.8f, nose_y, 1.3f, 1.0f, flat(rgb(s.nose)));
+  }
+  // Mouth.
+  if (pose.mouth > 0.15f) {
+    const float mx = nose_x - 2.5f, my = sy + r * 0.35f;
+    d.oval(mx, my, 1.3f + pose.mouth * 1.2f, 0.6f + pose.mouth * 1.6f, flat(rgb(0x5a1f2a)));
+    if (pose.tongue) d.oval(mx + 0.5f, my + 1.3f + pose.mouth, 1.3f, 1.4f, flat(rgb(0xf07890)));
+  } else if (pose.tongue) {
+    d.oval(nose_x - 2, sy + r * 0.45f, 1.0f, 1.3f, flat(rgb(0xf07890)));
+  }
+  // Eyes.
+  const float er = s.has(kBigEyes) ? 1.9f : 1.3f;
+  const float ey = -r * 0.12f;
+  draw_eye(d, a, r * 0.02f, ey, er, s.eye, closed);
+  draw_eye(d, a, r * 0.55f, ey, er, s.eye, closed);
+  if (s.has(kWhiskers)) {
+    d.pixel(sx + 1, sy + 1, rgb(0xd8d0c8));
+    d.pixel(sx + 3, sy + 2, rgb(0xd8d0c8));
+  }
+  // Floppy and side ears hang in front.
+  if (s.ears == Ears::floppy) {
+    d.oval(-r * 0.35f, r * 0.15f, e * 0.4f, e * 1.0f, s.has(kDarkEars) ? dark : ramp(rgb(s.extra ? s.extra : s.body)),
+           true);
+  }
+  if (s.ears == Ears::side) d.oval(-r * 0.7f, -r * 0.2f, e * 0.9f, e * 0.35f, ear_m, true);
+  if (s.has(kHorns)) {
+    d.limb(-r * 0.1f, -r * 0.8f, -r * 0.4f, -r * 1.25f, 2.2f, ramp(rgb(0xcbb89a)));
+    d.limb(r * 0.35f, -r * 0.8f, r * 0.15f, -r * 1.25f, 2.2f, ramp(rgb(0xcbb89a)));
+  }
+  if (s.has(kBeard)) d.poly({{r * 0.4f, r * 0.7f}, {r * 0.9f, r * 0.7f}, {r * 0.55f, r * 1.35f}}, light, true);
+  if (s.has(kTuftHead)) d.poly({{-r * 0.2f, -r * 0.8f}, {r * 0.05f, -r * 1.35f}, {r * 0.3f, -r * 0.8f}}, fur, true);
+  // Outfit point: the top of the head.
+  float hx = -r * 0.05f, hy = -r * 0.88f;
+  d.map(hx, hy);
+  float ax = 0, ay = 0, ux = 0, uy = -1;
+  d.map(ax, ay), d.map(ux, uy);
+  a.hat_x = hx, a.hat_y = hy;
+  a.hat_tilt = std::atan2(-(ux - ax), -(uy - ay)) / kDeg;
+  d.transform = outer;
+}
+
+}  // namespace art

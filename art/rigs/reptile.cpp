@@ -1,0 +1,87 @@
+// Low reptiles on short splayed legs: the crocodile and the turtle.
+#include <algorithm>
+#include <cmath>
+
+#include "rig.h"
+
+namespace art {
+
+namespace {
+constexpr float kDeg = 3.14159265f / 180.0f;
+}
+
+void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
+  Drawing& d = out.drawing;
+  Anchors& a = out.anchors;
+  const bool turtle = s.has(kShell);
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
+  const Material skin = ramp(rgb(s.body));
+  const Material belly = ramp(rgb(s.belly));
+  const Material dark = ramp(rgb(s.accent));
+  const float L = s.length / 2 + p.stretch / 2, H = s.height / 2;
+  const bool hide = turtle && (p.lying || p.curled);
+  const float legs = p.lying || p.curled ? 0.5f : s.legs;
+  const float cy = -legs - H + 1 + p.body_dy * 0.4f;
+  const float sw = p.gait > 0 ? std::sin(6.2831853f * p.phase) * p.gait * 0.5f : 0;
+  // Tail.
+  const float tail_len = turtle ? 3 : L * 0.9f;
+  const float tw = p.tail_swing * 0.1f;
+  d.poly({{-L + 2, cy - H * 0.4f}, {-L - tail_len, cy + H * 0.6f - tw}, {-L + 2, cy + H * 0.7f}}, skin, true);
+  // Legs, far then near.
+  if (!hide)
+    for (int near = 0; near < 2; ++near)
+      for (float x : {-L * 0.55f, L * 0.5f}) {
+        const float dx = (near ? 1 : -1) * (x > 0 ? sw : -sw);
+        const Material m = near ? skin : Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}};
+        d.limb(x + (near ? 1 : -1), cy + H * 0.3f, x + dx + 1.5f, -1.5f, 3, m, near);
+      }
+  // Head and neck.
+  const Transform outer = d.transform;
+  float hx = L + (turtle ? 2 : 1) + p.head_dx - (hide ? 5 : 0), hy = cy - (turtle ? 1 : 0) + p.head_dy;
+  d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * kDeg));
+  const float r = s.head;
+  if (turtle) {
+    d.limb(-4, 2, 0, 0, 4, skin);
+    d.oval(1, -0.5f, r, r * 0.85f, skin, true);
+  } else {
+    d.oval(0, 0, r, r * 0.8f, skin, true);
+    const float open = p.mouth * 3;
+    d.poly({{0, -r * 0.5f}, {s.snout + r, -r * 0.25f}, {s.snout + r, r * 0.1f}, {0, r * 0.2f}}, skin, true);
+    d.poly({{0, r * 0.25f + open * 0.3f}, {s.snout + r - 1, r * 0.4f + open}, {s.snout + r - 1.5f, r * 0.7f + open}, {0, r * 0.8f}},
+           belly, true);
+    for (float k = 0.35f; k < 0.95f; k += 0.2f) d.pixel(r + s.snout * k, r * 0.25f + open * 0.3f, rgb(0xffffff));  // teeth
+    d.pixel(s.snout + r - 1.5f, -r * 0.3f, rgb(0x1f2a18));
+  }
+  if (!(hide)) {
+    const float ex = turtle ? r * 0.45f + 1 : -r * 0.1f, ey = turtle ? -r * 0.2f : -r * 0.65f;
+    if (!turtle) d.oval(ex, ey, 2.6f, 2.2f, skin, true);  // eye bump on top of the head
+    draw_eye(d, a, ex + 0.3f, ey, 1.4f, s.eye, closed);
+    if (turtle && p.mouth > 0.2f) d.oval(r * 0.9f, r * 0.35f, 1.2f, 0.5f + p.mouth, flat(rgb(0x5a1f2a)));
+  }
+  float tx = turtle ? 0.5f : -r * 0.2f, ty = -r * 0.8f, ax0 = 0, ay0 = 0, ux = 0, uy = -1;
+  d.map(tx, ty), d.map(ax0, ay0), d.map(ux, uy);
+  a.hat_x = tx, a.hat_y = ty;
+  a.hat_tilt = std::atan2(-(ux - ax0), -(uy - ay0)) / kDeg;
+  d.transform = outer;
+  // Body.
+  if (turtle) {
+    const Material shell = ramp(rgb(s.extra));
+    d.poly({{-L, cy + H}, {L, cy + H}, {L + 1, cy + H * 0.3f}, {-L - 1, cy + H * 0.3f}}, belly, true);
+    std::vector<burrowly::Point> dome;  // the upper half of an ellipse, with a rim
+    for (int k = 0; k <= 12; ++k) {
+      const float t = 3.14159265f * float(k) / 12;
+      dome.push_back({-(L + 1) * std::cos(t), cy + H * 0.5f - H * 1.5f * std::sin(t)});
+    }
+    d.poly(dome, shell, true);
+    for (float x : {-L * 0.5f, 0.0f, L * 0.5f}) d.mark_oval(x, cy - H * 0.25f, L * 0.2f, H * 0.4f, dark);
+    d.mark_poly({{-L - 2, cy + H * 0.25f}, {L + 2, cy + H * 0.25f}, {L + 2, cy + H * 0.6f}, {-L - 2, cy + H * 0.6f}},
+                ramp(rgb(s.accent)));
+    return;
+  }
+  d.oval(0, cy, L, H, skin, true);
+  d.mark_oval(0, cy + H * 0.6f, L * 0.85f, H * 0.4f, belly);
+  for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x, cy - H - 0.2f, rgb(s.accent));
+  for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x + 1, cy - H * 0.45f, rgb(s.accent));
+}
+
+}  // namespace art

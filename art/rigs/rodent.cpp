@@ -1,0 +1,74 @@
+// Round small mammals: a body ball on tiny legs (rabbit, hamster, guinea pig,
+// chinchilla, hedgehog).
+#include <algorithm>
+#include <cmath>
+
+#include "rig.h"
+#include "rigs/tail.h"
+
+namespace art {
+
+void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
+  Drawing& d = out.drawing;
+  const float hop = (p.gait > 0 ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait * 0.8f : 0) + p.lift;
+  d.transform = Transform::translate(kAnchorX, kGround - hop - (p.in_box ? -4 : 0));
+  const Material fur = ramp(rgb(s.body));
+  const Material light = ramp(rgb(s.belly));
+  const Material dark = ramp(rgb(s.accent));
+  const float R = s.height / 2, L = s.length / 2 + p.stretch / 2;
+  const float flatten = p.lying ? 0.8f : 1.0f;
+  const float cy = -R * flatten - 1.5f + p.body_dy * 0.5f - p.tuck * -1;
+  const float kick = p.gait > 0 ? 2.5f * std::sin(6.2831853f * p.phase) : 0;
+  // Feet.
+  const Material foot = ramp(rgb(s.has(kQuills) ? 0xc9a882 : s.body));
+  if (!p.curled) {
+    d.oval(-L * 0.5f - kick, -1.6f, s.rig == Rig::rodent && s.ears == Ears::tall ? 4.5f : 2.5f, 1.6f, foot, true);
+    d.oval(L * 0.55f + kick, -1.4f, 2, 1.4f, foot, true);
+  }
+  draw_tail(d, s, -L + 1, cy + 1, p.tail_swing);
+  if (s.has(kQuills)) {
+    const Material quill = ramp(rgb(s.accent));
+    const Material face = ramp(rgb(s.belly));
+    if (p.curled) {
+      d.oval(0, cy, L + 1, R + 1, quill, true);
+    } else {
+      d.oval(L * 0.55f, cy + R * 0.25f, R * 0.75f, R * 0.7f, face, true);
+      d.oval(-1, cy, L, R, quill, true);
+    }
+    for (float k = -0.8f; k <= 0.81f; k += 0.32f)  // light quill tips
+      d.pixel(k * L - 1, cy - R * std::sqrt(std::max(0.0f, 1 - k * k)) + 1.5f, rgb(s.extra));
+    for (float k = -0.6f; k <= 0.61f; k += 0.4f) d.pixel(k * L, cy - R * 0.3f, rgb(s.extra));
+    if (p.curled) return;
+    const Transform outer = d.transform;
+    d.transform = outer.after(Transform::translate(L * 0.7f + p.head_dx, cy + R * 0.3f + p.head_dy))
+                      .after(Transform::rotate(p.head_tilt * 3.14159265f / 180.0f));
+    d.poly({{-2, -4}, {8, 1}, {-2, 4}}, face, true);  // pointed snout
+    d.oval(8, 0.5f, 1.3f, 1.1f, flat(rgb(0x1a1420)));
+    draw_eye(d, out.anchors, 1.5f, -1.2f, 1.3f, s.eye, closed);
+    if (p.mouth > 0.15f) d.oval(4.5f, 2.5f, 1.3f, 1 + p.mouth, flat(rgb(0x5a1f2a)));
+    float hx = -1, hy = -4.5f, ax = 0, ay = 0, ux = 0, uy = -1;
+    d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);
+    out.anchors.hat_x = hx, out.anchors.hat_y = hy;
+    out.anchors.hat_tilt = std::atan2(-(ux - ax), -(uy - ay)) * 180.0f / 3.14159265f;
+    d.transform = outer;
+    d.pixel(-L * 0.2f, cy - R - 0.5f, rgb(s.extra));
+    return;
+  }
+  d.oval(-1, cy, L, R * flatten, fur, true);
+  if (s.has(kPatches)) {
+    d.mark_oval(-L * 0.45f, cy - R * 0.2f, L * 0.45f, R * 0.75f, dark);
+    d.mark_oval(L * 0.05f, cy - R * 0.5f, L * 0.3f, R * 0.4f, ramp(rgb(s.extra)));
+  }
+  d.mark_oval(L * 0.3f, cy + R * 0.5f, L * 0.6f, R * 0.45f, light);
+  if (p.both_raise > 0.1f || p.front_raise > 0.1f)
+    d.oval(L * 0.7f, cy + R * 0.1f - 3 * std::max(p.both_raise, p.front_raise), 1.8f, 1.6f, fur, true);
+  Species head = s;
+  head.features |= kCheeks * (s.has(kCheeks) ? 1 : 0);
+  const float hr = s.head;
+  const float hx = p.curled ? L * 0.5f : L * 0.62f + p.head_dx;
+  const float hy = p.curled ? cy + R * 0.3f : cy - R * 0.45f + p.head_dy + (p.lying ? R * 0.5f : 0);
+  (void)hr;
+  draw_head(d, out.anchors, head, p, hx, hy, closed);
+}
+
+}  // namespace art

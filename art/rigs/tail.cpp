@@ -1,0 +1,83 @@
+#include "rigs/tail.h"
+
+#include <cmath>
+
+namespace art {
+
+void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
+  const float a = swing * 3.14159265f / 180.0f;
+  const Material fur = ramp(rgb(s.body));
+  const Material dark = ramp(rgb(s.accent));
+  const Material light = ramp(rgb(s.belly));
+  auto at = [&](float len, float up) {  // a point along the tail, rotated by the swing
+    float px = -len, py = -up;
+    return burrowly::Point{x + px * std::cos(a) + py * std::sin(a), y - px * std::sin(a) + py * std::cos(a)};
+  };
+  switch (s.tail) {
+    case Tail::curve: {
+      auto p1 = at(5, 3), p2 = at(8, 10), p3 = at(6, 16);
+      const Material& m = s.has(kPoints) ? dark : fur;
+      d.limb(x, y, p1.x, p1.y, 3, m), d.limb(p1.x, p1.y, p2.x, p2.y, 3, m), d.limb(p2.x, p2.y, p3.x, p3.y, 3, m);
+      if (s.has(kStripes)) d.mark_oval(p2.x, p2.y, 2, 1, dark);
+      break;
+    }
+    case Tail::bushy:
+    case Tail::white_tip:
+    case Tail::ringed: {
+      auto c = at(7, 4), tip = at(12, 7);
+      d.poly({{x, y - 2}, {c.x, c.y - 4}, {tip.x, tip.y}, {c.x, c.y + 3}, {x, y + 2}}, fur, true);
+      d.oval(c.x, c.y, 4.5f, 3.5f, fur, true);
+      if (s.tail == Tail::white_tip) d.mark_oval(tip.x, tip.y, 3.5f, 3, light);
+      if (s.tail == Tail::ringed) {
+        d.mark_oval(c.x - 1, c.y, 1.2f, 4, dark);
+        d.mark_oval(tip.x + 1, tip.y, 2.5f, 3, dark);
+      }
+      break;
+    }
+    case Tail::curl_over: {
+      auto c = at(1, 10);
+      d.oval(c.x + 2, c.y, 6, 4.5f, s.belly ? light : fur, true);
+      break;
+    }
+    case Tail::fan: {  // the squirrel's S-shaped plume, taller than the body
+      auto base = at(4, 4), mid = at(8, 14), top = at(4, 24);
+      d.oval(base.x, base.y, 4, 4, fur, true);
+      d.oval(mid.x, mid.y, 6, 8, fur, true);
+      d.oval(top.x + 2, top.y, 6, 5, fur, true);
+      d.mark_oval(mid.x - 2, mid.y + 2, 2, 5, light);
+      break;
+    }
+    case Tail::stub: d.oval(x - 1, y - 1, 2.5f, 2, fur, true); break;
+    case Tail::cotton: d.oval(x - 1, y, 3, 3, ramp(rgb(0xfafafa)), true); break;
+    case Tail::thin: {
+      auto p1 = at(6, -1), p2 = at(11, 2);
+      d.limb(x, y, p1.x, p1.y, 1.8f, fur), d.limb(p1.x, p1.y, p2.x, p2.y, 1.6f, fur);
+      break;
+    }
+    case Tail::tuft_tip: {
+      auto p1 = at(6, 2), p2 = at(11, 6);
+      d.limb(x, y, p1.x, p1.y, 2, fur), d.limb(p1.x, p1.y, p2.x, p2.y, 2, fur);
+      d.oval(p2.x, p2.y, 2.2f, 2.2f, ramp(rgb(s.extra ? s.extra : s.accent)), true);
+      break;
+    }
+    case Tail::curly: {
+      d.limb(x, y, x - 3, y - 2, 1.6f, fur);
+      d.oval(x - 4, y - 3, 1.8f, 1.8f, fur, true);
+      break;
+    }
+    case Tail::long_curl: {
+      auto p1 = at(6, -2), p2 = at(12, 2), p3 = at(13, 9), p4 = at(10, 10);
+      d.limb(x, y, p1.x, p1.y, 2, fur), d.limb(p1.x, p1.y, p2.x, p2.y, 2, fur);
+      d.limb(p2.x, p2.y, p3.x, p3.y, 2, fur), d.limb(p3.x, p3.y, p4.x, p4.y, 2, fur);
+      break;
+    }
+    case Tail::thick: {
+      auto p1 = at(9, -3), p2 = at(16, -5);
+      d.poly({{x, y - 3}, {p1.x, p1.y - 2}, {p2.x, p2.y}, {p1.x, p1.y + 2}, {x, y + 3}}, fur, true);
+      break;
+    }
+    case Tail::none: break;
+  }
+}
+
+}  // namespace art
