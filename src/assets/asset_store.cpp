@@ -1,0 +1,58 @@
+#include "assets/asset_store.h"
+
+#include <string>
+
+#include "assets/catalogue.h"
+#include "platform/fatal.h"
+
+namespace burrowly {
+
+AssetStore::AssetStore(const BlobRegistry& blobs) : blobs_(blobs) {}
+
+const AtlasRoot& AssetStore::document_for(std::string_view species) {
+  auto it = documents_.find(species);
+  if (it != documents_.end()) return it->second;
+  AtlasParse parsed = parse_atlas(atlas_text(species, blobs_));
+  if (!parsed.root) fatal(parsed.error);
+  return documents_.emplace(std::string(species), std::move(*parsed.root)).first->second;
+}
+
+std::shared_ptr<const SizeAtlas> AssetStore::atlas_for(std::string_view species, std::string_view size) {
+  auto key = std::make_pair(std::string(species), std::string(size));
+  auto it = size_atlases_.find(key);
+  if (it != size_atlases_.end()) return it->second;
+  auto atlas = std::make_shared<const SizeAtlas>(build_size_atlas(document_for(species), size));
+  size_atlases_.emplace(std::move(key), atlas);
+  return atlas;
+}
+
+std::shared_ptr<const SpriteSheet> AssetStore::sheet_for(std::string_view species, std::string_view coat) {
+  const bool cat = species == "cat";
+  SheetKey key{std::string(species), std::string(kDefaultSize), std::string(cat ? coat : kDefaultCoat)};
+  auto it = sheets_.find(key);
+  if (it != sheets_.end()) return it->second;
+  PngDecode decoded = decode_png(sheet_png(species, coat, blobs_));
+  if (!decoded.image) fatal("illustrated pet sheet: " + decoded.error);
+  auto sheet = std::make_shared<const SpriteSheet>(make_sprite_sheet(*decoded.image, cat && coat == "black"));
+  sheets_.emplace(std::move(key), sheet);
+  return sheet;
+}
+
+PetAssets AssetStore::pet_assets(std::string_view species, std::string_view size, std::string_view coat) {
+  auto atlas = atlas_for(species, size);
+  return {std::move(atlas), sheet_for(species, coat)};
+}
+
+std::shared_ptr<const FacePortrait> AssetStore::face_for(std::string_view species) {
+  auto it = faces_.find(species);
+  if (it != faces_.end()) return it->second;
+  PngDecode decoded = decode_png(face_png(species, blobs_));
+  if (!decoded.image) fatal("face png: " + decoded.error);
+  const DecodedImage& image = *decoded.image;
+  if (image.width == 0 || image.height == 0) fatal("assertion failed: face.width > 0 && face.height > 0");
+  auto face = std::make_shared<const FacePortrait>(FacePortrait{premultiplied(image), image.width, image.height});
+  faces_.emplace(std::string(species), face);
+  return face;
+}
+
+}  // namespace burrowly

@@ -1,0 +1,39 @@
+#include "assets/png_decode.h"
+
+#include <climits>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#include <stb/stb_image.h>
+
+namespace burrowly {
+
+PngDecode decode_png(Bytes png) {
+  if (png.size() > static_cast<std::size_t>(INT_MAX)) return {std::nullopt, "png too large"};
+  int width = 0, height = 0, channels = 0;
+  // Asking for four channels expands palette (with tRNS), grey and grey + alpha to RGBA.
+  stbi_uc* rgba = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width, &height, &channels, 4);
+  if (rgba == nullptr) {
+    const char* reason = stbi_failure_reason();
+    return {std::nullopt, reason && *reason ? reason : "corrupt png"};
+  }
+  DecodedImage image;
+  image.width = static_cast<std::uint32_t>(width);
+  image.height = static_cast<std::uint32_t>(height);
+  image.pixels.assign(rgba, rgba + std::size_t(image.width) * image.height * 4);
+  stbi_image_free(rgba);
+  return {std::move(image), {}};
+}
+
+std::vector<std::uint8_t> premultiplied(const DecodedImage& image) {
+  std::vector<std::uint8_t> out(image.pixels.size());
+  for (std::size_t p = 0; p + 3 < image.pixels.size(); p += 4) {
+    unsigned a = image.pixels[p + 3];
+    for (int c = 0; c < 3; ++c) out[p + c] = static_cast<std::uint8_t>(image.pixels[p + c] * a / 255);
+    out[p + 3] = static_cast<std::uint8_t>(a);
+  }
+  return out;
+}
+
+}  // namespace burrowly

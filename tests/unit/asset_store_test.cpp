@@ -1,0 +1,90 @@
+#include "assets/asset_store.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "png_fixture.h"
+
+namespace burrowly {
+namespace {
+
+Bytes bytes_of(const std::string& s) { return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()}; }
+Bytes bytes_of(const std::vector<std::uint8_t>& v) { return {v.data(), v.size()}; }
+
+std::vector<std::uint8_t> rgba_png(std::uint32_t w, std::uint32_t h, std::uint8_t alpha) {
+  test::PngSpec spec{.width = w, .height = h, .color_type = 6};
+  for (std::uint32_t k = 0; k < w * h; ++k) spec.rows.insert(spec.rows.end(), {200, 100, 50, alpha});
+  return test::make_png(spec);
+}
+
+class AssetStoreTest : public ::testing::Test {
+ protected:
+  std::string atlas = R"({"sizes":{"M":{"sit":34,"ear":7.38,"frames":[
+      {"n":"sit","i":0,"ax":1,"gy":1,"paw":9.8,"r":[0,0,2,2]}]}}})";
+  std::string broken_atlas = R"({"sizes":{"M":{"sit":34,"ear":7.38,"frames":[]},"M":{}}})";
+  std::string garbage = "not a png";
+  // An opaque 1 x 1 dot in a 3 x 1 image, so the black cat's outline shows beside it.
+  std::vector<std::uint8_t> dot = [] {
+    test::PngSpec spec{.width = 3, .height = 1, .color_type = 6, .rows = {0, 0, 0, 0, 50, 50, 50, 255, 0, 0, 0, 0}};
+    return test::make_png(spec);
+  }();
+  std::vector<std::uint8_t> plain = rgba_png(2, 2, 128);
+  BlobRegistry blobs{{
+      {"atlas/corgi.json", bytes_of(atlas)},
+      {"atlas/cat.json", bytes_of(atlas)},
+      {"atlas/owl.json", bytes_of(broken_atlas)},
+      {"sheet/corgi.png", bytes_of(plain)},
+      {"sheet/cat-black.png", bytes_of(dot)},
+      {"sheet/cat-white.png", bytes_of(dot)},
+      {"sheet/owl.png", bytes_of(garbage)},
+      {"face/corgi.png", bytes_of(plain)},
+      {"face/owl.png", bytes_of(garbage)},
+  }};
+  AssetStore store{blobs};
+};
+
+TEST_F(AssetStoreTest, RecordsAreSharedAndTheCoatMattersOnlyForTheCat) {
+  EXPECT_EQ(store.sheet_for("cat", "white"), store.sheet_for("cat", "white"));
+  EXPECT_NE(store.sheet_for("cat", "white"), store.sheet_for("cat", "black"));
+  EXPECT_EQ(store.sheet_for("corgi", "white"), store.sheet_for("corgi", "black"));
+  EXPECT_EQ(store.atlas_for("cat", "L"), store.atlas_for("cat", "L"));
+  EXPECT_NE(store.atlas_for("cat", "L"), store.atlas_for("cat", "S"));
+  EXPECT_EQ(store.face_for("corgi"), store.face_for("corgi"));
+  EXPECT_EQ(store.face_for("dragon")->pixels, store.face_for("corgi")->pixels);
+  PetAssets pet = store.pet_assets("cat", "L", "white");
+  EXPECT_EQ(pet.atlas, store.atlas_for("cat", "L"));
+  EXPECT_EQ(pet.sheet, store.sheet_for("cat", "white"));
+  EXPECT_FLOAT_EQ(pet.atlas->scale, 107.0f / 82.0f);
+}
+
+TEST_F(AssetStoreTest, OnlyTheBlackCatIsOutlined) {
+  auto black = store.sheet_for("cat", "black");
+  auto white = store.sheet_for("cat", "white");
+  auto unknown_coat = store.sheet_for("cat", "purple");
+  EXPECT_EQ(black->pixels[0], 87);
+  EXPECT_EQ(black->plain_pixels[0], 0);
+  EXPECT_EQ(white->pixels, white->plain_pixels);
+  EXPECT_EQ(unknown_coat->pixels, unknown_coat->plain_pixels);
+}
+
+TEST_F(AssetStoreTest, FacesArePremultiplied) {
+  auto face = store.face_for("corgi");
+  ASSERT_EQ(face->width, 2u);
+  EXPECT_EQ((std::vector<std::uint8_t>(face->pixels.begin(), face->pixels.begin() + 4)),
+            (std::vector<std::uint8_t>{100, 50, 25, 128}));
+}
+
+TEST_F(AssetStoreTest, BrokenEmbeddedArtIsFatal) {
+  EXPECT_EXIT(store.atlas_for("owl", "M"), ::testing::ExitedWithCode(101), "fatal: invalid atlas json: duplicate field `M`");
+  EXPECT_EXIT(store.sheet_for("owl", "black"), ::testing::ExitedWithCode(101), "fatal: illustrated pet sheet.");
+  EXPECT_EXIT(store.face_for("owl"), ::testing::ExitedWithCode(101), "fatal: face png.");
+  const std::string frameless = R"({"sizes":{"M":{"sit":1,"ear":1,"frames":[]}}})";
+  BlobRegistry no_sit{{{"atlas/corgi.json", bytes_of(frameless)}}};
+  AssetStore bare{no_sit};
+  auto atlas = bare.atlas_for("corgi", "M");
+  EXPECT_EXIT(clip_frames(*atlas, "walk"), ::testing::ExitedWithCode(101), "missing sit pose");
+}
+
+}  // namespace
+}  // namespace burrowly

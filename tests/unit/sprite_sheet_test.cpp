@@ -1,0 +1,106 @@
+#include "assets/sprite_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "png_fixture.h"
+
+namespace burrowly {
+namespace {
+
+using test::make_png;
+using test::PngSpec;
+
+using Rgba = std::array<std::uint8_t, 4>;
+
+Rgba at(const std::vector<std::uint8_t>& pixels, std::uint32_t width, std::uint32_t x, std::uint32_t y) {
+  std::size_t p = (std::size_t(y) * width + x) * 4;
+  return {pixels[p], pixels[p + 1], pixels[p + 2], pixels[p + 3]};
+}
+
+DecodedImage decoded(const std::vector<std::uint8_t>& png) {
+  PngDecode d = decode_png(Bytes(png.data(), png.size()));
+  EXPECT_TRUE(d.image) << d.error;
+  return d.image.value_or(DecodedImage{});
+}
+
+TEST(PngDecode, ExpandsPaletteWithTransparencyToRgba) {
+  PngSpec spec{.width = 2, .height = 1, .bit_depth = 8, .color_type = 3, .rows = {1, 0},
+               .palette = {10, 20, 30, 200, 100, 50}, .transparency = {0, 128}};
+  DecodedImage image = decoded(make_png(spec));
+  ASSERT_EQ(image.width, 2u);
+  EXPECT_EQ(at(image.pixels, 2, 0, 0), (Rgba{200, 100, 50, 128}));
+  EXPECT_EQ(at(image.pixels, 2, 1, 0), (Rgba{10, 20, 30, 0}));
+}
+
+TEST(PngDecode, GreyAndGreyAlphaAndLowBitDepths) {
+  DecodedImage grey = decoded(make_png({.width = 1, .height = 1, .color_type = 0, .rows = {77}}));
+  EXPECT_EQ(at(grey.pixels, 1, 0, 0), (Rgba{77, 77, 77, 255}));
+  DecodedImage grey_alpha = decoded(make_png({.width = 1, .height = 2, .color_type = 4, .rows = {90, 40, 5, 250}}));
+  EXPECT_EQ(at(grey_alpha.pixels, 1, 0, 0), (Rgba{90, 90, 90, 40}));
+  EXPECT_EQ(at(grey_alpha.pixels, 1, 0, 1), (Rgba{5, 5, 5, 250}));
+  // Two-bit palette: indices 1, 0 packed into the top bits of one byte.
+  DecodedImage packed = decoded(make_png({.width = 2, .height = 1, .bit_depth = 2, .color_type = 3,
+                                          .rows = {0b0100'0000}, .palette = {1, 2, 3, 4, 5, 6}}));
+  EXPECT_EQ(at(packed.pixels, 2, 0, 0), (Rgba{4, 5, 6, 255}));
+  EXPECT_EQ(at(packed.pixels, 2, 1, 0), (Rgba{1, 2, 3, 255}));
+}
+
+TEST(PngDecode, BrokenDataGivesTheDecodersReason) {
+  std::vector<std::uint8_t> png = make_png({.width = 1, .height = 1, .color_type = 2, .rows = {1, 2, 3}});
+  std::vector<std::uint8_t> not_png = {'G', 'I', 'F', '8'};
+  PngDecode bad_signature = decode_png(Bytes(not_png.data(), not_png.size()));
+  EXPECT_FALSE(bad_signature.image);
+  EXPECT_FALSE(bad_signature.error.empty());
+  for (std::size_t cut : {std::size_t(0), std::size_t(8), std::size_t(20), png.size() - 14}) {
+    PngDecode truncated = decode_png(Bytes(png.data(), cut));
+    EXPECT_FALSE(truncated.image) << cut;
+    EXPECT_FALSE(truncated.error.empty()) << cut;
+  }
+}
+
+TEST(SpriteSheet, PremultipliesWithTruncation) {
+  DecodedImage image{2, 1, {200, 100, 50, 128, 255, 255, 255, 0}};
+  SpriteSheet sheet = make_sprite_sheet(image, false);
+  EXPECT_EQ(at(sheet.pixels, 2, 0, 0), (Rgba{100, 50, 25, 128}));
+  EXPECT_EQ(at(sheet.pixels, 2, 1, 0), (Rgba{0, 0, 0, 0}));
+  EXPECT_EQ(sheet.pixels, sheet.plain_pixels);
+}
+
+// A 5 x 3 image, transparent except an opaque pixel at (1, 1) and the given alphas.
+DecodedImage outline_probe(std::uint8_t right_alpha, std::uint8_t centre_alpha = 255) {
+  DecodedImage image{5, 3, std::vector<std::uint8_t>(5 * 3 * 4, 0)};
+  auto set = [&](std::uint32_t x, std::uint32_t y, Rgba c) {
+    std::copy(c.begin(), c.end(), image.pixels.begin() + (y * 5 + x) * 4);
+  };
+  set(1, 1, {20, 20, 20, centre_alpha});
+  set(2, 1, {0, 0, 0, right_alpha});
+  return image;
+}
+
+TEST(SpriteSheet, OutlineRingsOpaquePixelsOnlyThroughDirectNeighbours) {
+  SpriteSheet sheet = make_sprite_sheet(outline_probe(0), true);
+  const Rgba outline{87, 87, 87, 87}, clear{0, 0, 0, 0};
+  for (auto [x, y] : {std::pair{0u, 1u}, {2u, 1u}, {1u, 0u}, {1u, 2u}}) {
+    EXPECT_EQ(at(sheet.pixels, 5, x, y), outline) << x << "," << y;
+    EXPECT_EQ(at(sheet.plain_pixels, 5, x, y), clear) << x << "," << y;
+  }
+  for (auto [x, y] : {std::pair{0u, 0u}, {2u, 0u}, {2u, 2u}, {3u, 1u}}) {
+    EXPECT_EQ(at(sheet.pixels, 5, x, y), clear) << x << "," << y;  // diagonal or two away
+  }
+  EXPECT_EQ(at(sheet.pixels, 5, 1, 1), (Rgba{20, 20, 20, 255}));
+}
+
+TEST(SpriteSheet, OutlineThresholds) {
+  // Alpha 2 beside an opaque pixel is outlined, alpha 3 is not.
+  EXPECT_EQ(at(make_sprite_sheet(outline_probe(2), true).pixels, 5, 2, 1), (Rgba{87, 87, 87, 87}));
+  EXPECT_EQ(at(make_sprite_sheet(outline_probe(3), true).pixels, 5, 2, 1), (Rgba{0, 0, 0, 3}));
+  // A neighbour of alpha 128 is not opaque enough; 129 is.
+  EXPECT_EQ(at(make_sprite_sheet(outline_probe(0, 128), true).pixels, 5, 0, 1), (Rgba{0, 0, 0, 0}));
+  EXPECT_EQ(at(make_sprite_sheet(outline_probe(0, 129), true).pixels, 5, 0, 1), (Rgba{87, 87, 87, 87}));
+  // Pixels on the image border have no neighbours outside.
+  DecodedImage edge{1, 1, {9, 9, 9, 0}};
+  EXPECT_EQ(at(make_sprite_sheet(edge, true).pixels, 1, 0, 0), (Rgba{0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace burrowly
