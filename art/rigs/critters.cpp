@@ -81,13 +81,16 @@ void draw_butterfly(const Species& s, const Pose& p, bool, FrameArt& out) {
   const float tilt = -10 + p.both_raise * 10;
   const Transform outer = d.transform;
   d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
-  d.poly({{-1, 0}, {-span * 0.8f, -span - 3}, {span * 0.55f, -span - 5}, {3, -1}}, wing, true);
-  d.poly({{-1, 1}, {-span * 0.6f, 4 + span * 0.4f}, {2, 6 + span * 0.3f}, {2, 1}}, wing, true);
-  d.mark_poly({{-span * 0.75f, -span - 2}, {span * 0.5f, -span - 4.5f}, {span * 0.35f, -span - 1.5f}, {-span * 0.6f, -span}},
-              vein);
-  d.mark_poly({{-0.5f, -0.5f}, {-span * 0.5f, -span * 0.6f}, {-span * 0.45f, -span * 0.5f}, {0.5f, -0.5f}}, vein);
-  for (float k : {-0.5f, -0.1f, 0.3f}) d.pixel(span * k, -span - 2.5f, rgb(0xffffff));
-  d.pixel(-span * 0.4f, 3 + span * 0.3f, rgb(0xffffff));
+  // Each wing a black-rimmed oval with white dots near the rim.
+  const float uw = 4 + span * 0.3f, uh = span * 0.6f;
+  d.oval(-1, -uh - 1, uw, uh, vein, true);
+  d.mark_oval(-1.5f, -uh - 0.5f, uw - 1.8f, uh - 1.8f, wing);
+  d.mark_oval(-1.5f, -1.5f, 1.2f, uh * 0.7f, vein);
+  const float lw = 3 + span * 0.2f, lh = 3 + span * 0.22f;
+  d.oval(-3, lh - 1, lw, lh, vein, true);
+  d.mark_oval(-3.3f, lh - 1.3f, lw - 1.6f, lh - 1.6f, wing);
+  for (float k : {-0.6f, 0.0f, 0.5f}) d.pixel(-1 + uw * k, -2 * uh + 1.2f, rgb(0xffffff));
+  d.pixel(-3 - lw * 0.6f, lh, rgb(0xffffff));
   // Body, head, antennae.
   d.oval(0, 1, 6, 1.6f, body, true);
   d.transform = d.transform.after(Transform::translate(7 + p.head_dx, 0 + p.head_dy))
