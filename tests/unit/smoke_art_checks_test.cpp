@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "png_fixture.h"
@@ -13,9 +12,8 @@ namespace {
 TEST(SmokeArtChecks, TheEmbeddedArtPasses) {
   if (embedded_blobs().size() == 0) GTEST_SKIP() << "built without the art set";
   AssetStore store;
-  auto start = std::chrono::steady_clock::now();
   check_all_pet_art(store);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(store.face_for("corgi")->width, 160u);
 }
 
 Bytes bytes_of(const std::string& s) { return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()}; }
