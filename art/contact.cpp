@@ -2,7 +2,7 @@
 
 #include "clip_table.h"
 #include "rig.h"
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

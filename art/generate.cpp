@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "drawing.h"
-#include "species.h"
-#include "species_art.h"
+#include "recipe.h"
+#include "animal_art.h"
 
 namespace art {
 

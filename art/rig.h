@@ -4,7 +4,7 @@
 
 #include "drawing.h"
 #include "pose.h"
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

@@ -2,7 +2,7 @@
 // Tails, shared by the furry rigs: drawn from the body's rear point pointing back.
 
 #include "drawing.h"
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

@@ -6,7 +6,7 @@
 
 #include "assets/catalogue.h"
 #include "engine/pet_engine.h"
-#include "engine/species_groups.h"
+#include "engine/animal_groups.h"
 
 namespace burrowly {
 namespace {

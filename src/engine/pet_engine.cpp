@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "assets/catalogue.h"
-#include "engine/species_groups.h"
+#include "engine/animal_groups.h"
 
 namespace burrowly {
 

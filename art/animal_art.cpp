@@ -1,4 +1,4 @@
-#include "species_art.h"
+#include "animal_art.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Birds, reptiles, the frog and the insects.
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

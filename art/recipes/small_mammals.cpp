@@ -1,5 +1,5 @@
 // Round small mammals and the upright sitters.
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "image.h"
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

@@ -1,4 +1,4 @@
-#include "engine/species_groups.h"
+#include "engine/animal_groups.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Four-legged recipes: cats, dogs and the other quadrupeds.
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 

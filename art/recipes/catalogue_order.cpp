@@ -1,5 +1,5 @@
 // All recipes in catalogue order.
-#include "species.h"
+#include "recipe.h"
 
 namespace art {
 
