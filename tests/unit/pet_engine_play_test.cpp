@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "engine/species_groups.h"
+#include "engine/animal_groups.h"
 #include "engine_fixture.h"
 
 namespace {
