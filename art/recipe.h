@@ -69,4 +69,14 @@ const std::vector<Species>& all_recipes();
 void add_quadrupeds(std::vector<Species>& out);     // the dogs
 void add_small_mammals(std::vector<Species>& out);  // rabbit to hedgehog
 
+// A recipe with its key, rig and three main colours; the rest keeps the defaults.
+inline Species make_species(std::string key, Rig rig, std::uint32_t body, std::uint32_t belly,
+                            std::uint32_t accent) {
+  Species s;
+  s.key = std::move(key);
+  s.rig = rig;
+  s.body = body, s.belly = belly, s.accent = accent;
+  return s;
+}
+
 }  // namespace art
