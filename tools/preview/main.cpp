@@ -1,12 +1,14 @@
 // burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S]
-// Runs a seeded engine on the fallback monitor through a scripted scenario and
+// Runs a seeded engine with the embedded art on the fallback monitor through a scripted scenario and
 // writes a strip of every Nth frame around the pet, the time under each.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "assets/asset_store.h"
 #include "render/snapshot_renderer.h"
+#include "render/store_art.h"
 #include "scenarios.h"
 #include "strip.h"
 
@@ -53,10 +55,10 @@ int main(int argc, char** argv) {
   const std::string species = positional.size() > 1 ? positional[1] : "corgi";
   const std::string out = positional.size() > 2 ? positional[2] : positional[0] + "-" + species + ".png";
 
-  const preview::StandInArt art = preview::make_stand_in_art();
+  AssetStore store;
   const LocalTime clock{2026, 3, 4, scenario->name == "lunch" ? 13 : 12, 0, 3};
   EngineServices services;
-  services.atlas = [&](std::string_view) { return art.atlas; };
+  services.atlas = [&](std::string_view animal) { return store.atlas_for(animal, "M"); };
   services.local_time = [clock] { return clock; };
   services.precise_time = [seed] { return 116444736000000000ULL + seed; };
   PetEngine engine = PetEngine::create(scenario_config(scenario->name, species), {fallback_monitor()}, services);
@@ -64,10 +66,7 @@ int main(int argc, char** argv) {
   const HabitatRect rect = engine.habitat();
   auto overlay = Pixmap::create(rect.width, rect.height);
   const Font font = load_ui_font();
-  const ImageView view{art.pixels.data(), art.width, art.height};
-  const FigureArtLookup lookup = [&](const std::string&, const std::string&, const std::string&) {
-    return std::optional<FigureArt>(FigureArt{art.atlas.get(), view, view});
-  };
+  const FigureArtLookup lookup = store_art_lookup(store);
 
   constexpr float kDt = 1.0f / 30;
   constexpr std::uint32_t kCrop = 480;

@@ -9,29 +9,6 @@
 namespace burrowly::preview {
 namespace {
 
-constexpr std::array<const char*, 63> kClips{
-    "sit", "front", "look", "lookup", "walk", "run", "crouch", "leap", "jump", "land", "tuck", "pin",
-    "sleep", "curlsleep", "curl", "lie", "pet", "belly", "swat", "happy", "cheer", "wave", "hi", "beg",
-    "bongo", "eat", "lick", "vibe", "wag", "stretch", "yawn", "groom", "pant", "hpant", "wipe", "flat",
-    "fan", "tilt", "sniff", "wiggle", "shake", "spin", "dig", "howl", "meow", "play", "push", "peer",
-    "palm", "blep", "box", "boxonly", "mantle", "hang", "swing", "turn", "jumpup", "kickup", "ceil",
-    "climb", "climbjump", "cling", "scratch"};
-constexpr int kCell = 48;
-constexpr int kFrames = 8;
-
-void put(std::vector<std::uint8_t>& px, std::uint32_t w, int x, int y, std::uint32_t rgba) {
-  const std::size_t i = (std::size_t(y) * w + x) * 4;
-  px[i] = rgba & 0xFF;
-  px[i + 1] = (rgba >> 8) & 0xFF;
-  px[i + 2] = (rgba >> 16) & 0xFF;
-  px[i + 3] = rgba >> 24;
-}
-
-void block(std::vector<std::uint8_t>& px, std::uint32_t w, int x0, int y0, int bw, int bh, std::uint32_t c) {
-  for (int y = y0; y < y0 + bh; ++y)
-    for (int x = x0; x < x0 + bw; ++x) put(px, w, x, y, c);
-}
-
 // 3x5 digits for the time labels.
 constexpr std::array<std::uint16_t, 11> kDigits{0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF,
                                                 0x79EF, 0x7249, 0x7BEF, 0x7BCF, 0x0002};
@@ -55,39 +32,6 @@ void draw_label(Pixmap& sheet, int x, int y, float seconds) {
 }
 
 }  // namespace
-
-StandInArt make_stand_in_art() {
-  StandInArt art;
-  art.width = kCell * kFrames;
-  art.height = kCell * kClips.size();
-  art.pixels.assign(std::size_t(art.width) * art.height * 4, 0);
-  art.atlas = std::make_shared<SizeAtlas>();
-  for (std::size_t c = 0; c < kClips.size(); ++c) {
-    const std::uint32_t hue = 0xFF000000u | ((c * 53 % 200 + 40) << 16) | ((c * 97 % 160 + 60) << 8) | (c * 31 % 200 + 40);
-    for (int f = 0; f < kFrames; ++f) {
-      const int ox = f * kCell, oy = static_cast<int>(c) * kCell;
-      const bool sleeping = std::string_view(kClips[c]).find("sleep") != std::string_view::npos;
-      block(art.pixels, art.width, ox + 10, oy + (sleeping ? 30 : 18), 26, sleeping ? 12 : 22, hue);
-      block(art.pixels, art.width, ox + 32, oy + (sleeping ? 28 : 10), 12, 12, hue);  // head, facing right
-      block(art.pixels, art.width, ox + 38, oy + (sleeping ? 30 : 13), 3, 3, 0xFF202020u);  // eye
-      // Feet that step with the frame number: a walk reads as alternating legs.
-      const int step = (f % 2) * 4;
-      block(art.pixels, art.width, ox + 12 + step, oy + 40, 4, 8, 0xFF303030u);
-      block(art.pixels, art.width, ox + 28 - step, oy + 40, 4, 8, 0xFF303030u);
-      FrameRaw frame;
-      frame.n = kClips[c];
-      frame.i = static_cast<std::uint64_t>(f);
-      frame.ax = 24;
-      frame.gy = 48;
-      frame.paw = 9.8f;
-      frame.r = {ox, oy, kCell, kCell};
-      art.atlas->frames.push_back(frame);
-      art.atlas->clips[frame.n].push_back(frame);
-    }
-  }
-  art.atlas->sit = 40;
-  return art;
-}
 
 bool write_strip(const std::string& path, const std::vector<StripFrame>& frames) {
   if (frames.empty()) return false;

@@ -1,0 +1,16 @@
+#include "render/store_art.h"
+
+namespace burrowly {
+
+FigureArtLookup store_art_lookup(AssetStore& store) {
+  return [&store](const std::string& species, const std::string& size, const std::string& coat) -> std::optional<FigureArt> {
+    const PetAssets assets = store.pet_assets(species, size, coat);
+    if (!assets.atlas || !assets.sheet) return std::nullopt;
+    const SpriteSheet& sheet = *assets.sheet;
+    return FigureArt{assets.atlas.get(),
+                     {sheet.pixels.data(), sheet.width, sheet.height},
+                     {sheet.plain_pixels.data(), sheet.width, sheet.height}};
+  };
+}
+
+}  // namespace burrowly
