@@ -14,10 +14,6 @@ int not_built(std::string_view what, CliIo io) {
 
 }  // namespace
 
-int say_command(const std::string&, CliIo io) { return not_built("say", io); }
-int ok_command(const std::string&, CliIo io) { return not_built("ok", io); }
-int fail_command(const std::string&, CliIo io) { return not_built("fail", io); }
-int profile_command(const std::string&, CliIo io) { return not_built("profile", io); }
 int report_term(std::span<const std::string>, CliIo io) { return not_built("term", io); }
 int handle_hook(CliIo io) { return not_built("hook", io); }
 int run_smoke_test(CliIo io) { return not_built("--smoke-test", io); }

@@ -1,0 +1,71 @@
+// say, ok, fail and profile from the command line to a server on the user's pipe.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "client_sandbox.h"
+#include "config/profiles.h"
+#include "platform/pipe.h"
+
+namespace burrowly {
+namespace {
+
+using testing::ClientSandbox;
+using testing::RecordingServer;
+using testing::run_command;
+
+constexpr std::string_view kNoTray = "Start the Burrowly tray app before sending a message.\n";
+
+TEST(MessageCommands, SayHiIsOneFortyOneByteLine) {
+  ClientSandbox sandbox;
+  RecordingServer server;
+  testing::CommandRun r = run_command({"say", "hi"});
+  std::vector<std::string> batches = server.stop();
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out + r.err, "");
+  ASSERT_EQ(batches.size(), 1u);
+  EXPECT_EQ(batches[0], "{\"cmd\":\"say\",\"text\":\"hi\",\"duration\":null}\n");
+  EXPECT_EQ(batches[0].size(), 41u + 1);
+  EXPECT_FALSE(sandbox.settings_touched());
+}
+
+TEST(MessageCommands, EachCommandSendsItsOwnLine) {
+  ClientSandbox sandbox;
+  RecordingServer server;
+  for (auto args : std::vector<std::vector<std::string>>{{"ok"},
+                                                          {"fail", "disk", "full"},
+                                                          {"say", "  spaced  ", "out "},
+                                                          {"say", "\"q\" \\ \xD0\x9A\xD1\x96\xD1\x82"},
+                                                          {"profile", "Ann", "Lee"},
+                                                          {"profile", "  "}})
+    EXPECT_EQ(run_command(args).status, 0) << args[0];
+  std::vector<std::string> batches = server.stop();
+  ASSERT_EQ(batches.size(), 6u);
+  EXPECT_EQ(batches[0], "{\"cmd\":\"ok\",\"text\":\"\"}\n");
+  EXPECT_EQ(batches[1], "{\"cmd\":\"fail\",\"text\":\"disk full\"}\n");
+  EXPECT_EQ(batches[2], "{\"cmd\":\"say\",\"text\":\"  spaced   out \",\"duration\":null}\n");
+  EXPECT_EQ(batches[3], "{\"cmd\":\"say\",\"text\":\"\\\"q\\\" \\\\ \xD0\x9A\xD1\x96\xD1\x82\",\"duration\":null}\n");
+  EXPECT_EQ(batches[4], "{\"cmd\":\"profile\",\"slug\":\"ann-lee\"}\n");
+  // A blank name still names a profile: the fallback id of the blank name.
+  EXPECT_EQ(batches[5], "{\"cmd\":\"profile\",\"slug\":\"" + profile_slug("  ") + "\"}\n");
+  EXPECT_FALSE(sandbox.settings_touched());
+}
+
+TEST(MessageCommands, WithoutTrayAppEachWarnsAndExitsOne) {
+  ClientSandbox sandbox;
+  for (auto args : std::vector<std::vector<std::string>>{{"say", "hi"}, {"ok"}, {"fail", "x"}, {"profile", "ann"}}) {
+    auto start = std::chrono::steady_clock::now();
+    testing::CommandRun r = run_command(args);
+    auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.status, 1) << args[0];
+    EXPECT_EQ(r.err, kNoTray) << args[0];
+    EXPECT_EQ(r.out, "") << args[0];
+    // Three attempts with two pauses between them, then it gives up.
+    EXPECT_GE(elapsed, 2 * kPipeRetryPause) << args[0];
+    EXPECT_LT(elapsed, std::chrono::seconds(2)) << args[0];
+  }
+  EXPECT_FALSE(sandbox.settings_touched());
+}
+
+}  // namespace
+}  // namespace burrowly
