@@ -4,18 +4,13 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <set>
 
-#include "cli/json_nesting.h"
+#include "text/json_text.h"
 
 namespace burrowly {
 namespace {
 
 using nlohmann::json;
-
-std::string json_string(std::string_view text) {
-  return json(std::string(text)).dump(-1, ' ', false, json::error_handler_t::replace);
-}
 
 std::string json_duration(std::optional<float> duration) {
   if (!duration || !std::isfinite(*duration)) return "null";
@@ -42,22 +37,6 @@ struct Encoder {
   }
 };
 
-// The single top-level object of the line; nothing when the line is not one, or a key
-// occurs twice in it.
-std::optional<json> parse_object(std::string_view line) {
-  if (!json_nesting_within(line)) return std::nullopt;
-  std::set<std::string> keys;
-  bool duplicate = false;
-  auto watch_keys = [&](int depth, json::parse_event_t event, json& parsed) {
-    if (event == json::parse_event_t::key && depth == 1 && !keys.insert(parsed.get<std::string>()).second)
-      duplicate = true;
-    return true;
-  };
-  json value = json::parse(line.begin(), line.end(), watch_keys, /*allow_exceptions=*/false);
-  if (duplicate || value.is_discarded() || !value.is_object()) return std::nullopt;
-  return value;
-}
-
 // A string member: nothing when absent, failure (false) when present but not a string.
 bool read_text(const json& object, const char* key, std::optional<std::string>& text) {
   auto it = object.find(key);
@@ -79,7 +58,7 @@ float to_float(double value) {
 std::string encode_signal(const SignalMsg& message) { return std::visit(Encoder{}, message); }
 
 std::optional<SignalMsg> decode_signal(std::string_view line) {
-  std::optional<json> object = parse_object(line);
+  std::optional<json> object = parse_json_object(line);
   if (!object) return std::nullopt;
   auto cmd = object->find("cmd");
   if (cmd == object->end() || !cmd->is_string()) return std::nullopt;
