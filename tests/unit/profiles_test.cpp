@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "assets/catalogue.h"
 #include "config/profiles.h"
+#include "config/settings_file.h"
 #include "platform/files.h"
 #include "temp_appdata.h"
 
@@ -69,6 +71,237 @@ TEST(ProfileUser, IdComesFromUserNameThenUserThenPlayer) {
   set_env("USER", std::nullopt);
   EXPECT_EQ(os_user_name(), "player");
   EXPECT_EQ(user_profile_id(), "player");
+}
+
+// The index file of the given ids, line by line.
+std::string index_file_text(const std::string& active, const std::vector<std::string>& ids) {
+  std::string text = "{\n  \"active_profile\": \"" + active + "\",\n  \"profiles\": [";
+  if (ids.empty()) return text + "]\n}";
+  for (std::size_t i = 0; i < ids.size(); ++i) text += (i ? ",\n    \"" : "\n    \"") + ids[i] + "\"";
+  return text + "\n  ]\n}";
+}
+
+std::optional<Config> profile_on_disk(std::string_view id) {
+  std::optional<std::string> text = read_file(profile_config_path(id));
+  return text ? read_config(*text) : std::nullopt;
+}
+
+TEST(ProfileIndexFile, TextHasTheExactLayout) {
+  EXPECT_EQ(profile_index_text({"ann", {"ann", "bob", "Zoë \"Z\""}}),
+            "{\n  \"active_profile\": \"ann\",\n  \"profiles\": [\n    \"ann\",\n    \"bob\",\n"
+            "    \"Zoë \\\"Z\\\"\"\n  ]\n}");
+  EXPECT_EQ(profile_index_text({"ann", {}}), "{\n  \"active_profile\": \"ann\",\n  \"profiles\": []\n}");
+}
+
+TEST(ProfileIndexFile, ReaderTakesDefaultsForMissingKeysAndRefusesWrongShapes) {
+  TempAppData folder;
+  set_env("USERNAME", "Ann Lee");
+  EXPECT_EQ(read_profile_index("{}"), (ProfileIndex{"ann-lee", {"ann-lee"}}));
+  EXPECT_EQ(read_profile_index(R"({"profiles": ["bob"], "x": 1})"), (ProfileIndex{"ann-lee", {"bob"}}));
+  EXPECT_EQ(read_profile_index(R"({"active_profile": "bob", "profiles": []})"), (ProfileIndex{"bob", {}}));
+  ProfileIndex index{"b", {"a", "b", "a"}};
+  EXPECT_EQ(read_profile_index(profile_index_text(index)), index);
+  for (const char* text : {"", "[]", R"({"profiles": "a"})", R"({"profiles": [1]})", R"({"profiles": [null]})",
+                           R"({"active_profile": 3})", R"({"active_profile": "a", "active_profile": "b"})",
+                           R"({"profiles": ["a"]} [])"})
+    EXPECT_FALSE(read_profile_index(text).has_value()) << text;
+}
+
+TEST(LoadProfiles, FirstStartCreatesTheUsersProfileAndIndex) {
+  TempAppData folder;
+  set_env("USERNAME", "Ann Lee");
+  LoadedProfiles loaded = load_profiles();
+  EXPECT_EQ(loaded.index, (ProfileIndex{"ann-lee", {"ann-lee"}}));
+  EXPECT_EQ(read_file(profiles_index_path()), index_file_text("ann-lee", {"ann-lee"}));
+  Config expected = default_config();
+  EXPECT_EQ(loaded.config, expected);
+  EXPECT_EQ(read_file(profile_config_path("ann-lee")), config_text(expected));
+  EXPECT_EQ(TempAppData::entries(config_dir()), "profiles profiles.json");
+}
+
+TEST(LoadProfiles, WithoutAUserNameTheProfileIsPlayer) {
+  TempAppData folder;
+  set_env("USERNAME", std::nullopt);
+  set_env("USER", std::nullopt);
+  LoadedProfiles loaded = load_profiles();
+  EXPECT_EQ(loaded.index, (ProfileIndex{"player", {"player"}}));
+  EXPECT_EQ(loaded.config.profile_display, "player");
+}
+
+TEST(LoadProfiles, RepairsTheIndex) {
+  TempAppData folder;
+  set_env("USERNAME", "Ann Lee");
+  struct Case {
+    const char* file;
+    ProfileIndex repaired;
+  } cases[] = {
+      {R"({"active_profile": "zed", "profiles": ["bob", "cy"]})", {"bob", {"bob", "cy"}}},
+      {R"({"active_profile": "bob", "profiles": []})", {"ann-lee", {"ann-lee"}}},
+      {R"({"profiles": ["bob"]})", {"bob", {"bob"}}},
+      // An id that is not a slug names the slug's file, and the slug joins the list.
+      {R"({"active_profile": "Bob Q", "profiles": ["Bob Q"]})", {"bob-q", {"Bob Q", "bob-q"}}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(create_directories(config_dir()));
+    ASSERT_TRUE(write_file_atomic(profiles_index_path(), c.file));
+    LoadedProfiles loaded = load_profiles();
+    EXPECT_EQ(loaded.index, c.repaired) << c.file;
+    EXPECT_EQ(loaded.config.profile_id, c.repaired.active_profile) << c.file;
+    EXPECT_EQ(read_profile_index(*read_file(profiles_index_path())), c.repaired) << c.file;
+  }
+}
+
+TEST(LoadProfiles, InvalidIndexIsKeptAsBadAndTheDefaultUsed) {
+  TempAppData folder;
+  set_env("USERNAME", "Ann Lee");
+  ASSERT_TRUE(create_directories(config_dir()));
+  const std::string broken = "{\n  \"active_profile\": \"bob\",\n  \"profiles\": [\n    \"bo";
+  ASSERT_TRUE(write_file_atomic(profiles_index_path(), broken));
+  LoadedProfiles loaded = load_profiles();
+  EXPECT_EQ(loaded.index, (ProfileIndex{"ann-lee", {"ann-lee"}}));
+  EXPECT_EQ(read_file(profiles_index_path() + ".bad"), broken);
+  EXPECT_EQ(read_file(profiles_index_path()), index_file_text("ann-lee", {"ann-lee"}));
+}
+
+TEST(LoadOrCreateProfile, ValidFileIsReadAndRepairedButNotRewritten) {
+  TempAppData folder;
+  Config stored = default_config();
+  stored.profile_id = "someone-else";
+  stored.pet_names = {{"cat", "Tom"}};
+  stored.stat_pet_all = 40;
+  stored.size = "XXL";
+  ASSERT_TRUE(create_directories(profiles_dir()));
+  const std::string text = config_text(stored);
+  ASSERT_TRUE(write_file_atomic(profile_config_path("Zoe"), text));
+
+  Config loaded = load_or_create_profile("Zoe");
+  EXPECT_EQ(loaded.profile_id, "zoe");
+  EXPECT_EQ(loaded.size, "M");
+  EXPECT_EQ(loaded.pet_names, stored.pet_names);
+  EXPECT_EQ(loaded.stat_pet_all, 40u);
+  EXPECT_EQ(read_file(profile_config_path("zoe")), text);
+}
+
+TEST(LoadOrCreateProfile, InvalidFileIsKeptAsBadAndReplacedByDefaults) {
+  TempAppData folder;
+  set_env("USERNAME", "Ann Lee");
+  ASSERT_TRUE(create_directories(profiles_dir()));
+  const std::string path = profile_config_path("Zoe Q");
+  ASSERT_TRUE(write_file_atomic(path + ".bad", "an older broken file"));
+  for (const std::string broken : {std::string("{\"pet\": \"cat\", \"stat_pet_all\": 12"),
+                                   std::string("{\"position\": \"left\", \"pet\": \"cat\"}")}) {
+    ASSERT_TRUE(write_file_atomic(path, broken));
+    Config loaded = load_or_create_profile(" Zoe Q ");
+    Config expected = default_config();
+    expected.profile_id = "zoe-q";
+    expected.profile_display = " Zoe Q ";
+    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(read_file(path), config_text(expected));
+    EXPECT_EQ(read_file(path + ".bad"), broken);
+  }
+  EXPECT_EQ(TempAppData::entries(profiles_dir()), "zoe-q.json zoe-q.json.bad");
+}
+
+TEST(LoadOrCreateProfile, MissingFileIsCreatedWithoutABadCopy) {
+  TempAppData folder;
+  Config loaded = load_or_create_profile("Оля");
+  EXPECT_EQ(loaded.profile_id, "user-89fe347e");
+  EXPECT_EQ(loaded.profile_display, "Оля");
+  EXPECT_EQ(profile_on_disk("Оля"), loaded);
+  EXPECT_EQ(TempAppData::entries(profiles_dir()), "user-89fe347e.json");
+}
+
+// A started app: the OS user's profile loaded from a fresh folder.
+struct ProfilesFixture : ::testing::Test {
+  ProfilesFixture() {
+    set_env("USERNAME", "Ann Lee");
+    LoadedProfiles loaded = load_profiles();
+    index = loaded.index;
+    active = loaded.config;
+  }
+  TempAppData folder;
+  ProfileIndex index;
+  Config active;
+};
+
+TEST_F(ProfilesFixture, CreateDeduplicatesIdsStartsTheNextSpeciesAndSwitches) {
+  active.stat_ball = 4;
+  EXPECT_TRUE(create_profile(index, active, "  Ann  "));
+  EXPECT_EQ(profile_on_disk("ann-lee")->stat_ball, 4u);  // the outgoing profile was saved
+  EXPECT_TRUE(create_profile(index, active, "Ann"));
+  EXPECT_TRUE(create_profile(index, active, "ann!"));
+  EXPECT_EQ(index, (ProfileIndex{"ann-3", {"ann-lee", "ann", "ann-2", "ann-3"}}));
+  EXPECT_EQ(read_profile_index(*read_file(profiles_index_path())), index);
+
+  EXPECT_EQ(profile_on_disk("ann")->profile_display, "Ann");
+  EXPECT_EQ(profile_on_disk("ann")->pet, "shpic");  // second profile: third species
+  EXPECT_EQ(profile_on_disk("ann-2")->pet, species_list()[3]);
+  EXPECT_EQ(active.profile_id, "ann-3");
+  EXPECT_EQ(active.profile_display, "ann!");
+  EXPECT_EQ(active.pet, species_list()[4]);
+  EXPECT_EQ(active, profile_on_disk("ann-3"));
+}
+
+TEST_F(ProfilesFixture, CreateFromABlankNameUsesTheIdAsDisplayName) {
+  EXPECT_TRUE(create_profile(index, active, " \t "));
+  EXPECT_EQ(active.profile_id, profile_slug(" \t "));
+  EXPECT_EQ(active.profile_display, active.profile_id);
+}
+
+TEST_F(ProfilesFixture, SwitchSavesTheOutgoingProfileAndLoadsTheOther) {
+  Config before = active;
+  active.stat_fly = 3;
+  EXPECT_FALSE(switch_profile(index, active, "ann-lee"));  // already active: no save
+  EXPECT_EQ(profile_on_disk("ann-lee"), before);
+  EXPECT_EQ(active.stat_fly, 3u);
+
+  EXPECT_TRUE(switch_profile(index, active, "bob"));
+  EXPECT_EQ(profile_on_disk("ann-lee")->stat_fly, 3u);
+  EXPECT_EQ(index, (ProfileIndex{"bob", {"ann-lee", "bob"}}));
+  EXPECT_EQ(active.profile_id, "bob");
+  EXPECT_EQ(profile_on_disk("bob"), active);
+
+  EXPECT_TRUE(switch_profile(index, active, "ann-lee"));
+  EXPECT_EQ(active.stat_fly, 3u);
+  EXPECT_EQ(index.profiles.size(), 2u);
+}
+
+TEST_F(ProfilesFixture, RenameChangesOnlyTheDisplayName) {
+  rename_profile(active, " \xC2\xA0 ");
+  EXPECT_EQ(active.profile_display, "ann-lee");
+  rename_profile(active, "  Ann the Great \n");
+  EXPECT_EQ(active.profile_display, "Ann the Great");
+  EXPECT_EQ(active.profile_id, "ann-lee");
+  EXPECT_EQ(profile_on_disk("ann-lee"), active);
+  EXPECT_EQ(TempAppData::entries(profiles_dir()), "ann-lee.json");
+}
+
+TEST_F(ProfilesFixture, DeleteNeedsAnotherProfileAndActivatesTheFirstLeft) {
+  EXPECT_FALSE(delete_active_profile(index, active));
+  EXPECT_EQ(index, (ProfileIndex{"ann-lee", {"ann-lee"}}));
+  EXPECT_TRUE(profile_on_disk("ann-lee").has_value());
+
+  create_profile(index, active, "Bob");
+  create_profile(index, active, "Cy");
+  switch_profile(index, active, "bob");
+  active.stat_ball = 8;
+  EXPECT_TRUE(delete_active_profile(index, active));
+  EXPECT_EQ(index, (ProfileIndex{"ann-lee", {"ann-lee", "cy"}}));
+  EXPECT_EQ(active.profile_id, "ann-lee");
+  EXPECT_EQ(read_profile_index(*read_file(profiles_index_path())), index);
+  EXPECT_EQ(TempAppData::entries(profiles_dir()), "ann-lee.json cy.json");
+}
+
+TEST_F(ProfilesFixture, DeleteNeverEmptiesTheList) {
+  // A hand-edited list that names the active profile twice and nothing else.
+  index.profiles = {"ann-lee", "ann-lee"};
+  EXPECT_FALSE(delete_active_profile(index, active));
+  EXPECT_EQ(index.profiles.size(), 2u);
+  EXPECT_TRUE(profile_on_disk("ann-lee").has_value());
+
+  index.profiles = {"ann-lee", "bob", "ann-lee"};
+  EXPECT_TRUE(delete_active_profile(index, active));
+  EXPECT_EQ(index, (ProfileIndex{"bob", {"bob"}}));
 }
 
 }  // namespace
