@@ -41,10 +41,10 @@ std::string today_string() {
 void normalize_config(Config& config) {
   if (trim_unicode_space(config.profile_id).empty()) config.profile_id = user_profile_id();
   if (trim_unicode_space(config.profile_display).empty()) config.profile_display = config.profile_id;
-  if (!is_species(config.pet)) config.pet = kDefaultSpecies;
-  if (!is_listed(sizes(), config.size)) config.size = kDefaultSize;
-  if (!is_listed(coats(), config.coat)) config.coat = kDefaultCoat;
-  if (!is_listed(outfits(), config.outfit)) config.outfit = kDefaultOutfit;
+  if (!is_species(config.pet)) config.pet = std::string(kDefaultSpecies);
+  if (!is_listed(sizes(), config.size)) config.size = std::string(kDefaultSize);
+  if (!is_listed(coats(), config.coat)) config.coat = std::string(kDefaultCoat);
+  if (!is_listed(outfits(), config.outfit)) config.outfit = std::string(kDefaultOutfit);
   if (!is_mood(config.mood)) config.mood = "normal";
   roll_day(config);
 }
