@@ -5,17 +5,13 @@
 #include <string>
 
 #include "assets/catalogue.h"
-#include "engine/pet_engine.h"
+#include "config/calendar.h"
 #include "engine/animal_groups.h"
+#include "engine/chatter.h"
+#include "engine/pet_engine.h"
 
 namespace burrowly {
 namespace {
-
-// Rows of the per-language string table that the pet speaks.
-constexpr int kHowl = 89, kStretchBreak = 93, kWaterCheck = 100, kLunchtime = 101, kYourTurnToEat = 102,
-              kHappyFriday = 104, kGettingLate = 105, kWarmHere = 106, kCooledDown = 107,
-              kMemoryTight = 108, kLostConnection = 109, kBackOnline = 110, kPlugMeIn = 111,
-              kOneWeek = 112, kOneMonth = 113, kOneYear = 114, kAllDone = 119, kThatFailed = 120;
 
 void count_down(float& timer, float dt) { timer = std::max(timer - dt, 0.0f); }
 
@@ -58,7 +54,7 @@ void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& d
   }
 
   now_ = services_.local_time();
-  today_ = today();
+  today_ = day_mark(now_.year, now_.month, now_.day);
   stats_flush_ += dt;
   if (stats_flush_ >= 30) {
     stats_flush_ = 0;
@@ -116,7 +112,7 @@ void PetEngine::run_reminders(const InputSnapshot& input) {
       speech_cooldown_ <= 0) {
     work_mark_ = config_.work_sec;
     speech_cooldown_ = 10;
-    say(text(kStretchBreak), 4.0f);
+    say(line(language(), Ui::stretch_break), 4.0f);
   }
 }
 
@@ -133,7 +129,7 @@ void PetEngine::run_water_reminder(float dt) {
   const float target = std::min(upper, std::max(55.0f, x_ + 38 * facing_)) + (facing_ > 0 ? -18.0f : 18.0f);
   walk_to(target, false, WalkFollowUp::splash);
   if (speech_cooldown_ <= 0) {
-    say(text(kWaterCheck), 4.0f);
+    say(line(language(), Ui::water_check), 4.0f);
     speech_cooldown_ = 6;
   }
 }
@@ -144,25 +140,23 @@ void PetEngine::run_day_events() {
     lunch_said_ = today_;
     const float upper = monitors_.empty() ? 1140.0f : std::max(width() - 60, 60.0f);
     activity_ = LunchActivity{0, std::min(upper, std::max(60.0f, x_ + 36 * facing_)), 0};
-    say(text(kLunchtime), 3.8f);
+    say(line(language(), Ui::lunchtime), 3.8f);
   }
   if (config_.bed_hour >= 0 && now_.hour == config_.bed_hour && now_.minute < 5 && bed_said_ != today_) {
     bed_said_ = today_;
-    say(text(kGettingLate), 4.2f);
+    say(line(language(), Ui::getting_late), 4.2f);
     // A real nap that ends by itself after about 35 s.
     activity_ = NapActivity{false, 0};
   }
   if (now_.weekday == 5 && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty) {
     friday_said_ = today_;
-    say(text(kHappyFriday), 4.0f);
+    say(line(language(), Ui::happy_friday), 4.0f);
   }
-  const int n = days_together();
-  if ((n == 7 || n == 30 || n == 100 || n == 365) && anniversary_said_ != today_ && config_.chatty) {
+  const std::int64_t n = days_together(config_.first_day, today_);
+  const auto anniversary = anniversary_line(language(), n);
+  if (anniversary && anniversary_said_ != today_ && config_.chatty) {
     anniversary_said_ = today_;
-    if (n == 7) say(text(kOneWeek), 4.5f);
-    else if (n == 30) say(text(kOneMonth), 4.5f);
-    else if (n == 100) say(hundred_days_line(), 4.5f);
-    else say(text(kOneYear), 4.5f);
+    say(*anniversary, 4.5f);
   }
   if (n >= 3 && config_.visit_day != today_ && run_time_ > 45 && !scene_ && !monitors_.empty() &&
       rng_.unit() < 0.01f * last_dt_) {
@@ -177,7 +171,7 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
   if (last_power_ == 0 && power == 1) {
     spawn(effect::plug_flash, x_, bubble_anchor_y(), 0, 1.3f);
     if (config_.chatty && speech_cooldown_ <= 0) {
-      say(text(kPlugMeIn), 2.5f);
+      say(line(language(), Ui::plug_me_in), 2.5f);
       speech_cooldown_ = 5;
     }
   }
@@ -186,12 +180,12 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
   if (!desktop.on_mains_power && desktop.has_battery && desktop.battery_percent <= 18 &&
       battery_cooldown_ <= 0) {
     battery_cooldown_ = 300;
-    say(text(kPlugMeIn), 3.8f);
+    say(line(language(), Ui::plug_me_in), 3.8f);
   }
 
   const std::uint8_t online = desktop.online ? 1 : 0;
   if (last_online_ != 2 && last_online_ != online && speech_cooldown_ <= 0) {
-    say(text(online ? kBackOnline : kLostConnection), 3.2f);
+    say(line(language(), online ? Ui::back_online : Ui::lost_connection), 3.2f);
     speech_cooldown_ = 6;
   }
   last_online_ = online;
@@ -200,25 +194,20 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
     if (!hot_latch_ && hot_cooldown_ <= 0) {
       hot_latch_ = true;
       hot_cooldown_ = 120;
-      const long percent = std::max(0L, std::lround(desktop.cpu_load));
-      std::string words(text(kWarmHere));
-      words += ' ';
-      words += std::to_string(percent);
-      words += '%';
-      say(words, 3.5f);
+      say(cpu_heat_line(language(), desktop.cpu_load), 3.5f);
       if (!config_.forced_sleep && activity() == Activity::idle) activity_ = OverheatedActivity{0, 0.2f};
     }
   } else if (desktop.cpu_load <= 58 && hot_latch_) {
     hot_latch_ = false;
     if (cool_cooldown_ <= 0) {
       cool_cooldown_ = 90;
-      say(text(kCooledDown), 2.8f);
+      say(line(language(), Ui::cpu_cooled), 2.8f);
     }
   }
 
   if (desktop.memory_load >= 91 && memory_cooldown_ <= 0) {
     memory_cooldown_ = 240;
-    say(text(kMemoryTight), 3.5f);
+    say(line(language(), Ui::memory_tight), 3.5f);
   }
 }
 
@@ -228,10 +217,10 @@ void PetEngine::run_app_remark(const DesktopSense& desktop) {
   if (category.empty() || category == last_app_ || app_cooldown_ > 0 || speech_cooldown_ > 0 ||
       config_.forced_sleep)
     return;
-  const auto lines = app_lines_for(category);
+  const auto lines = app_lines(language(), category);
   if (lines.empty()) return;
   std::string words(lines[rng_.pick(lines.size())]);
-  if (now_.hour < 9 && rng_.unit() < 0.35f) words += time_suffix_for(now_.hour);
+  if (now_.hour < 9 && rng_.unit() < 0.35f) words += time_suffix(language(), now_.hour).value_or("");
   last_app_ = category;
   app_cooldown_ = 300;
   speech_cooldown_ = 8;
@@ -365,7 +354,7 @@ void PetEngine::step_activity(float dt, const DesktopSense& desktop) {
             if (a.elapsed > 4.2f) {
               a.stage = 2;
               a.elapsed = 0;
-              if (config_.chatty) say(text(kYourTurnToEat), 2.8f);
+              if (config_.chatty) say(line(language(), Ui::your_turn_to_eat), 2.8f);
             }
           } else {
             a.elapsed += dt;
@@ -448,7 +437,7 @@ void PetEngine::choose_next(bool quiet) {
   }
   const std::string_view pick = count == 1 ? candidates[0] : candidates[rng_.pick(count)];
   if (pick == "howl" && !quiet && config_.chatty && speech_cooldown_ <= 0) {
-    say(text(kHowl), 2.4f);
+    say(line(language(), Ui::awooo), 2.4f);
     speech_cooldown_ = 12;
   }
   start_fidget(pick, fidget_loops(pick), 1.6f + 1.4f * rng_.unit(), 8.5f);
@@ -485,9 +474,9 @@ void PetEngine::on_signal(const SignalMsg& message) {
     // The sender may ask for a duration; it stays readable but never lingers.
     cheer(msg->text, msg->duration ? std::clamp(*msg->duration, 1.5f, 30.0f) : 4.2f);
   } else if (const auto* ok = std::get_if<OkMsg>(&message)) {
-    cheer(blank(ok->text) ? text(kAllDone) : std::string_view(ok->text), 4.2f);
+    cheer(blank(ok->text) ? line(language(), Ui::ok_reaction) : std::string_view(ok->text), 4.2f);
   } else if (const auto* fail = std::get_if<FailMsg>(&message)) {
-    say(blank(fail->text) ? text(kThatFailed) : std::string_view(fail->text), 4.5f);
+    say(blank(fail->text) ? line(language(), Ui::fail_reaction) : std::string_view(fail->text), 4.5f);
     speech_style_ = 1;
     activity_ = JumpActivity{0, 210 * scale(), -95 * scale() * facing_};
   }
@@ -516,7 +505,7 @@ void PetEngine::change_pet(std::string_view species, std::optional<std::string_v
   SceneFigure old_figure{old_pet, old_coat, std::nullopt, "look", x_, 1, 0, 1};
   SceneFigure new_figure{config_.pet, config_.coat, resolved_outfit(), "run", 0, 1, 0, 1};
   start_scene(std::move(old_figure), std::move(new_figure), false);
-  say(sound_word_of(config_.pet), 2.5f);
+  say(sound_word(language(), config_.pet), 2.5f);
 }
 
 void PetEngine::switch_profile(std::string_view profile_id) {
@@ -532,10 +521,7 @@ void PetEngine::switch_profile(std::string_view profile_id) {
     SceneFigure new_figure{config_.pet, config_.coat, resolved_outfit(), "run", 0, 1, 0, 1};
     start_scene(std::move(old_figure), std::move(new_figure), false);
   }
-  std::string words = config_.profile_display;
-  words += ": ";
-  words += sound_word_of(config_.pet);
-  say(words, 2.8f);
+  say(profile_greeting(language(), config_.profile_display, config_.pet), 2.8f);
   redraw_ = true;
 }
 
@@ -551,7 +537,7 @@ void PetEngine::start_visit() {
   SceneFigure old_figure{config_.pet, config_.coat, resolved_outfit(), "look", x_, facing, 0, 1};
   SceneFigure new_figure{std::string(visitor), std::string(coat), std::nullopt, "run", 0, 1, 0, 1};
   start_scene(std::move(old_figure), std::move(new_figure), true);
-  say(sound_word_of(visitor), 3.0f);
+  say(sound_word(language(), visitor), 3.0f);
 }
 
 void PetEngine::start_scene(SceneFigure old_figure, SceneFigure new_figure, bool restore) {

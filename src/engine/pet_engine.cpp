@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "assets/catalogue.h"
+#include "config/calendar.h"
+#include "config/languages.h"
 #include "engine/animal_groups.h"
+#include "engine/chatter.h"
 
 namespace burrowly {
 
@@ -24,7 +27,7 @@ PetEngine PetEngine::create(Config config, std::vector<MonitorInfo> monitors, En
   engine.services_ = std::move(services);
   engine.rng_.set_state(seed_from_filetime(engine.services_.precise_time()));
   engine.now_ = engine.services_.local_time();
-  engine.today_ = engine.today();
+  engine.today_ = day_mark(engine.now_.year, engine.now_.month, engine.now_.day);
 
   const auto primary = std::find_if(engine.monitors_.begin(), engine.monitors_.end(),
                                     [](const MonitorInfo& m) { return m.primary; });
@@ -47,9 +50,9 @@ PetEngine PetEngine::create(Config config, std::vector<MonitorInfo> monitors, En
   engine.redraw_ = true;
 
   if (!engine.config_.forced_sleep && !engine.config_.pet_hidden && engine.config_.chatty) {
-    constexpr int kGoodMorning = 103;
-    if (engine.now_.hour <= 10) engine.say(engine.text(kGoodMorning), 3.0f);
-    else engine.say(engine.sound_word_of(engine.config_.pet), 2.5f);
+    const Language lang = engine.language();
+    if (engine.now_.hour <= 10) engine.say(line(lang, Ui::good_morning), 3.0f);
+    else engine.say(sound_word(lang, engine.config_.pet), 2.5f);
   }
   return engine;
 }
@@ -238,6 +241,8 @@ DrawSnapshot PetEngine::draw_snapshot(std::size_t monitor_index) const {
   snap.particles = particles_;
   return snap;
 }
+
+Language PetEngine::language() const { return language_from_code(config_.lang); }
 
 std::optional<std::string> PetEngine::resolved_outfit() const {
   const auto outfit = resolve_outfit(config_.outfit, now_.month, now_.day);

@@ -154,16 +154,9 @@ class PetEngine {
   bool cursor_in_band() const;
   bool cursor_on_pet() const;
 
-  // Wording (the chatter catalogue in the profile's language) and the calendar.
+  // The profile's language, which everything the pet says is in.
   Language language() const;
-  std::string_view text(int row) const;
-  std::string_view sound_word_of(std::string_view species) const;
-  std::vector<std::string_view> app_lines_for(std::string_view category) const;
-  std::string_view time_suffix_for(int hour) const;
-  std::string_view hundred_days_line() const;
   std::optional<std::string> resolved_outfit() const;
-  std::string today() const;
-  int days_together() const;
 
   Config config_;
   std::vector<MonitorInfo> monitors_;

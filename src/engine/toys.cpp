@@ -3,12 +3,11 @@
 #include <cstdlib>
 
 #include "assets/catalogue.h"
+#include "engine/chatter.h"
 #include "engine/pet_engine.h"
 
 namespace burrowly {
 namespace {
-
-constexpr int kPurr = 86, kHiss = 87, kOuch = 94;
 
 bool purrs(std::string_view species) {
   return species == "cat" || species == "manul" || species == "rabbit" || species == "chinchilla";
@@ -79,13 +78,13 @@ bool PetEngine::handle_click(const InputSnapshot& input) {
     facing_ = cursor_x_ > x_ ? -1.0f : 1.0f;
     activity_ = JumpActivity{0, 230 * s, facing_ * 165 * s};
     const bool dog_like = is_dog(config_.pet) || config_.pet == "fox";
-    say(text(dog_like ? kOuch : kHiss), 2.2f);
+    say(line(language(), dog_like ? Ui::ouch : Ui::hiss), 2.2f);
     return false;
   }
   spawn(effect::heart, x_, ground - 38 * s, 0, 1.3f);
   if (click_times_.size() == 2 && config_.chatty) {
     const bool cat = config_.pet == "cat" || config_.pet == "manul";
-    say(cat ? text(kPurr) : sound_word_of(config_.pet), 1.8f);
+    say(cat ? line(language(), Ui::purr) : sound_word(language(), config_.pet), 1.8f);
   }
   return false;
 }
