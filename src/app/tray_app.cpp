@@ -8,9 +8,9 @@
 
 #include "app/app_state.h"
 #include "app/tray_app.h"
+#include "config/pet_names.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
-#include "shell/tray_labels.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/frame_loop.h"
@@ -109,7 +109,7 @@ int run_tray_app() {
   app.engine = PetEngine::create(config, app.monitors, EngineServices{});
   create_overlays(app);
   app.tray_icon = create_tray_icon_handle();
-  add_tray_icon(host, app.tray_icon, tray_tooltip(tray_pet_name(config), config.profile_display));
+  add_tray_icon(host, app.tray_icon, tray_tooltip(pet_display_name(config), config.profile_display));
   app.signals = std::make_shared<SignalChannel>();
   app.sensing = SensingObjects::create();
   // No decoded art yet: figures are skipped until the asset store is in place.

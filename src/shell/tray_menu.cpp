@@ -4,6 +4,10 @@
 #include <initializer_list>
 
 #include "assets/catalogue.h"
+#include "config/calendar.h"
+#include "config/languages.h"
+#include "config/pet_names.h"
+#include "config/ui_strings.h"
 #include "shell/menu_command.h"
 
 namespace burrowly {
@@ -56,106 +60,87 @@ std::vector<MenuItem> language_items(std::string_view lang) {
   return items;
 }
 
-std::string_view toy_label(const MenuSource& s) {
-  if (s.config.pet == "cat" || s.config.pet == "manul") return s.text(4);
-  if (is_dog(s.config.pet)) return s.text(5);
-  return s.text(6);
+std::string_view toy_label(std::string_view pet, const UiStrings& t) {
+  if (pet == "cat" || pet == "manul") return t[Ui::throw_yarn_ball];
+  if (is_dog(pet)) return t[Ui::throw_frisbee];
+  return t[Ui::toss_treat];
 }
 
-std::vector<MenuItem> profile_items(const MenuSource& s) {
+std::vector<MenuItem> profile_items(const MenuSource& s, Language lang) {
+  const UiStrings& t = ui_strings(lang);
   std::vector<MenuItem> items;
   std::uint32_t id = menu_id::first_profile;
   for (const ProfileEntry& p : s.profiles)
-    items.push_back(command(id++, fill("{} ({})", {p.display, display_name(s.lang, p.pet)}), p.id == s.active_profile));
+    items.push_back(command(id++, fill("{} ({})", {p.display, display_name(lang, p.pet)}), p.id == s.active_profile));
   items.push_back(separator());
-  items.push_back(command(menu_id::new_profile, s.text(31)));
-  items.push_back(command(menu_id::rename_profile, s.text(32)));
-  items.push_back(command(menu_id::delete_profile, s.text(33), false, s.profiles.size() >= 2));
+  items.push_back(command(menu_id::new_profile, t[Ui::new_profile]));
+  items.push_back(command(menu_id::rename_profile, t[Ui::rename_profile]));
+  items.push_back(command(menu_id::delete_profile, t[Ui::delete_current_profile], false, s.profiles.size() >= 2));
   return items;
 }
 
-std::vector<MenuItem> animal_items(const MenuSource& s) {
+std::vector<MenuItem> animal_items(std::string_view pet, Language lang) {
   std::vector<MenuItem> groups;
   for (const MenuGroup& group : menu_groups()) {
     std::vector<MenuItem> animals;
     for (std::string_view key : group.members)
-      animals.push_back(command(menu_id::first_pet + std::uint32_t(*species_index(key)), display_name(s.lang, key),
-                                key == s.config.pet));
-    groups.push_back(submenu(in(group.label, s.lang), std::move(animals)));
+      animals.push_back(
+          command(menu_id::first_pet + std::uint32_t(*species_index(key)), display_name(lang, key), key == pet));
+    groups.push_back(submenu(in(group.label, lang), std::move(animals)));
   }
   return groups;
 }
 
-std::vector<MenuItem> reminder_items(const MenuSource& s) {
-  const Config& c = s.config;
-  std::vector<MenuItem> breaks{command(1700, s.text(68), c.break_min == 0), command(1701, s.text(69), c.break_min == 25),
-                               command(1702, s.text(70), c.break_min == 50)};
-  std::vector<MenuItem> water{command(1720, s.text(68), c.water_min == 0), command(1721, s.text(71), c.water_min == 30),
-                              command(1722, s.text(72), c.water_min == 60), command(1723, s.text(73), c.water_min == 90)};
-  std::vector<MenuItem> lunch{command(menu_id::lunch_off, s.text(68), c.lunch_hour < 0)};
+std::vector<MenuItem> reminder_items(const Config& c, const UiStrings& t) {
+  const std::string_view off = t[Ui::reminder_off];
+  std::vector<MenuItem> breaks{command(1700, off, c.break_min == 0), command(1701, t[Ui::every_25_min], c.break_min == 25),
+                               command(1702, t[Ui::every_50_min], c.break_min == 50)};
+  std::vector<MenuItem> water{command(1720, off, c.water_min == 0), command(1721, t[Ui::every_30_min], c.water_min == 30),
+                              command(1722, t[Ui::every_hour], c.water_min == 60),
+                              command(1723, t[Ui::every_90_min], c.water_min == 90)};
+  std::vector<MenuItem> lunch{command(menu_id::lunch_off, off, c.lunch_hour < 0)};
   for (int h = 11; h <= 15; ++h) lunch.push_back(command(std::uint32_t(1741 + h), hour_label(h), c.lunch_hour == h));
-  std::vector<MenuItem> bed{command(menu_id::bed_off, s.text(68), c.bed_hour < 0)};
+  std::vector<MenuItem> bed{command(menu_id::bed_off, off, c.bed_hour < 0)};
   for (int h : {21, 22, 23, 0, 1}) bed.push_back(command(std::uint32_t(1781 + h), hour_label(h), c.bed_hour == h));
-  return {submenu(s.text(64), std::move(breaks)), submenu(s.text(65), std::move(water)),
-          submenu(s.text(66), std::move(lunch)), submenu(s.text(67), std::move(bed))};
+  return {submenu(t[Ui::reminder_break], std::move(breaks)), submenu(t[Ui::reminder_water], std::move(water)),
+          submenu(t[Ui::reminder_lunch], std::move(lunch)), submenu(t[Ui::reminder_bedtime], std::move(bed))};
 }
 
 }  // namespace
 
-std::string_view day_word(Language lang, int n) {
-  bool teen = n % 100 >= 11 && n % 100 <= 14;
-  switch (lang) {
-    case Language::pl: return n == 1 ? "dnia" : "dni";
-    case Language::ru: return !teen && n % 10 == 1 ? "день" : !teen && n % 10 >= 2 && n % 10 <= 4 ? "дня" : "дней";
-    case Language::uk: return !teen && n % 10 == 1 ? "день" : !teen && n % 10 >= 2 && n % 10 <= 4 ? "дні" : "днів";
-    case Language::en: break;
-  }
-  return {};
-}
-
-std::string days_together_line(Language lang, std::string_view pet_name, int n, std::string_view profile_display) {
-  std::string line;
-  switch (lang) {
-    case Language::en:
-      line = n == 1 ? fill("{}, 1 day together", {pet_name}) : fill("{}, {} days together", {pet_name, number(n)});
-      break;
-    case Language::pl: line = fill("{} — razem od {} {}", {pet_name, number(n), day_word(lang, n)}); break;
-    case Language::ru: line = fill("{} с тобой {} {}", {pet_name, number(n), day_word(lang, n)}); break;
-    case Language::uk: line = fill("{} з тобою {} {}", {pet_name, number(n), day_word(lang, n)}); break;
-  }
-  return fill("{} [{}]", {line, profile_display});
-}
-
 std::vector<MenuItem> build_tray_menu(const MenuSource& s) {
   const Config& c = s.config;
+  const Language lang = language_from_code(c.lang);
+  const UiStrings& t = ui_strings(lang);
   namespace m = menu_id;
   std::vector<MenuItem> menu;
-  menu.push_back(submenu(s.text(83), language_items(c.lang)));
-  menu.push_back(info(days_together_line(s.lang, s.pet_name, s.days_together, c.profile_display)));
+  menu.push_back(submenu(t[Ui::language], language_items(c.lang)));
+  menu.push_back(info(days_together_line(lang, pet_display_name(c), s.days_together, c.profile_display)));
   menu.push_back(separator());
-  menu.push_back(command(m::sleep, s.text(c.forced_sleep ? 1 : 0)));
-  menu.push_back(command(m::hide, s.text(c.pet_hidden ? 3 : 2)));
-  menu.push_back(command(m::toy, toy_label(s)));
+  menu.push_back(command(m::sleep, t[c.forced_sleep ? Ui::wake_up : Ui::put_to_sleep]));
+  menu.push_back(command(m::hide, t[c.pet_hidden ? Ui::show_pet : Ui::hide_pet]));
+  menu.push_back(command(m::toy, toy_label(c.pet, t)));
   menu.push_back(separator());
-  menu.push_back(submenu(s.text(30), profile_items(s)));
-  menu.push_back(submenu(s.text(7), animal_items(s)));
+  menu.push_back(submenu(t[Ui::user_profile], profile_items(s, lang)));
+  menu.push_back(submenu(t[Ui::animal_pet], animal_items(c.pet, lang)));
   bool top = c.position == Position::top;
-  menu.push_back(submenu(s.text(36), {command(m::taskbar, s.text(37), !top), command(m::top_edge, s.text(38), top),
-                                      separator(), command(m::notch, s.text(39), c.top_notch, top)}));
-  menu.push_back(submenu(in(size_menu_title(), s.lang), keyed_choices(m::first_size, sizes(), s.lang, c.size)));
-  if (c.pet == "cat")
-    menu.push_back(submenu(in(coat_menu_title(), s.lang), keyed_choices(m::first_coat, coats(), s.lang, c.coat)));
-  menu.push_back(submenu(in(outfit_menu_title(), s.lang), keyed_choices(m::first_outfit, outfits(), s.lang, c.outfit)));
-  menu.push_back(submenu(s.text(59), {command(1600, s.text(60), c.mood == "calm"), command(1601, s.text(61), c.mood == "normal"),
-                                      command(1602, s.text(62), c.mood == "playful")}));
-  menu.push_back(submenu(s.text(63), reminder_items(s)));
-  menu.push_back(command(m::name_pet, s.text(74)));
+  menu.push_back(submenu(t[Ui::habitat_position],
+                         {command(m::taskbar, t[Ui::above_taskbar], !top), command(m::top_edge, t[Ui::top_edge], top),
+                          separator(), command(m::notch, t[Ui::top_notch_island], c.top_notch, top)}));
+  menu.push_back(submenu(t[Ui::size], keyed_choices(m::first_size, sizes(), lang, c.size)));
+  if (c.pet == "cat") menu.push_back(submenu(t[Ui::cat_coat], keyed_choices(m::first_coat, coats(), lang, c.coat)));
+  menu.push_back(submenu(t[Ui::hat_accessory], keyed_choices(m::first_outfit, outfits(), lang, c.outfit)));
+  menu.push_back(submenu(t[Ui::personality], {command(1600, t[Ui::mood_calm], c.mood == "calm"),
+                                              command(1601, t[Ui::mood_balanced], c.mood == "normal"),
+                                              command(1602, t[Ui::mood_playful], c.mood == "playful")}));
+  menu.push_back(submenu(t[Ui::care_reminders], reminder_items(c, t)));
+  menu.push_back(command(m::name_pet, t[Ui::name_pet]));
   menu.push_back(separator());
-  menu.push_back(command(m::chatty, s.text(78), c.chatty));
-  menu.push_back(command(m::watch_pc, s.text(79), c.watch_pc));
-  menu.push_back(command(m::listens, s.text(80), c.listens));
-  menu.push_back(command(m::cross_monitors, s.text(81), c.cross_monitors));
-  menu.push_back(command(m::autostart, s.text(82), s.autostart));
+  menu.push_back(command(m::chatty, t[Ui::chatty_remarks], c.chatty));
+  menu.push_back(command(m::watch_pc, t[Ui::system_vitals_monitor], c.watch_pc));
+  menu.push_back(command(m::listens, t[Ui::typing_reaction], c.listens));
+  menu.push_back(command(m::cross_monitors, t[Ui::roam_all_monitors], c.cross_monitors));
+  menu.push_back(command(m::autostart, t[Ui::start_with_windows], s.autostart));
   menu.push_back(separator());
   struct Counts { Localized caught, petted, water; };
   static constexpr Counts kCounts{{"Зловлено: {}", "Поймано: {}", "Caught {}", "Złapano: {}"},
@@ -163,11 +148,11 @@ std::vector<MenuItem> build_tray_menu(const MenuSource& s) {
                                    "Głaskanie: dziś {}, łącznie {}"},
                                   {"Нагадано води: {}", "Напоминаний воды: {}", "Water nudges: {}",
                                    "Przypomnienia o wodzie: {}"}};
-  menu.push_back(info(fill(in(kCounts.caught, s.lang), {number(c.stat_cursor)})));
-  menu.push_back(info(fill(in(kCounts.petted, s.lang), {number(c.stat_pet_today), number(c.stat_pet_all)})));
-  menu.push_back(info(fill(in(kCounts.water, s.lang), {number(c.water_count)})));
+  menu.push_back(info(fill(in(kCounts.caught, lang), {number(c.stat_cursor)})));
+  menu.push_back(info(fill(in(kCounts.petted, lang), {number(c.stat_pet_today), number(c.stat_pet_all)})));
+  menu.push_back(info(fill(in(kCounts.water, lang), {number(c.water_count)})));
   menu.push_back(separator());
-  menu.push_back(command(m::quit, s.text(84)));
+  menu.push_back(command(m::quit, t[Ui::quit]));
   return menu;
 }
 

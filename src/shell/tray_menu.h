@@ -3,14 +3,10 @@
 // the current settings each time the menu opens.
 
 #include <cstdint>
-#include <functional>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "config/config.h"
-#include "config/language.h"
 
 namespace burrowly {
 
@@ -31,25 +27,15 @@ struct ProfileEntry {
   std::string pet;      // "corgi" when its settings could not be read
 };
 
+// The menu speaks the profile's language and shows the pet under its display name.
 struct MenuSource {
   const Config& config;
-  Language lang;
-  // The localised texts for `lang`, indexed by entry number.
-  std::function<std::string_view(int entry)> text;
-  std::string pet_name;  // the current pet's display name
-  int days_together = 1;
+  std::int64_t days_together = 1;
   std::vector<ProfileEntry> profiles;  // in index order
   std::string active_profile;
   bool autostart = false;
 };
 
 std::vector<MenuItem> build_tray_menu(const MenuSource& source);
-
-// "day" in the language's plural form for n (empty for English, whose line has none).
-std::string_view day_word(Language lang, int n);
-
-// The first information line, "{pet}, n days together" or its translation, followed
-// by " [{profile display}]".
-std::string days_together_line(Language lang, std::string_view pet_name, int n, std::string_view profile_display);
 
 }  // namespace burrowly

@@ -38,12 +38,18 @@ TEST(Calendar, PluralDayWords) {
   EXPECT_EQ(day_word(Language::uk, 2), "дні");
   EXPECT_EQ(day_word(Language::uk, 5), "днів");
   EXPECT_EQ(day_word(Language::uk, 111), "днів");
+  for (auto [n, word] : std::initializer_list<std::pair<int, std::string_view>>{
+           {1, "день"}, {4, "дні"}, {11, "днів"}, {12, "днів"}, {14, "днів"}, {21, "день"}, {22, "дні"}, {101, "день"}})
+    EXPECT_EQ(day_word(Language::uk, n), word) << n;
+  EXPECT_EQ(day_word(Language::ru, 31), "день");
 }
 
 TEST(Calendar, DaysTogetherLine) {
   EXPECT_EQ(days_together_line(Language::en, "Bagel", 1, "ann"), "Bagel, 1 day together [ann]");
   EXPECT_EQ(days_together_line(Language::en, "Bagel", 5, "ann"), "Bagel, 5 days together [ann]");
   EXPECT_EQ(days_together_line(Language::pl, "Iskra", 1, "ann"), "Iskra — razem od 1 dnia [ann]");
+  EXPECT_EQ(days_together_line(Language::uk, "Рекс", 22, "Дім"), "Рекс з тобою 22 дні [Дім]");
+  EXPECT_EQ(days_together_line(Language::ru, "Рекс", 5, "Дом"), "Рекс с тобой 5 дней [Дом]");
 }
 
 TEST(Languages, CodesAndSystemIds) {

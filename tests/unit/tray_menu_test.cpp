@@ -1,28 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <set>
 
 #include "assets/catalogue.h"
+#include "config/languages.h"
 #include "shell/tray_menu.h"
 
 namespace burrowly {
 namespace {
 
-std::string_view fake_text(int entry) {
-  static std::map<int, std::string> texts;
-  auto [it, added] = texts.try_emplace(entry, "e" + std::to_string(entry));
-  return it->second;
-}
-
 struct Menu {
   Config config;
   std::vector<ProfileEntry> profiles{{"olia", "Оля", "cat"}};
-  std::vector<MenuItem> build(Language lang = Language::en) const {
-    return build_tray_menu({config, lang, fake_text, "Bublik", 3, profiles, "olia", false});
+  std::vector<MenuItem> build() const { return build_tray_menu({config, 3, profiles, "olia", false}); }
+  std::vector<MenuItem> build(Language lang) {
+    config.lang = language_code(lang);
+    return build();
   }
 };
+
+std::vector<std::string> labels_of(const std::vector<MenuItem>& items) {
+  std::vector<std::string> labels;
+  for (const MenuItem& item : items) labels.push_back(item.type == MenuItem::Type::separator ? "-" : item.label);
+  return labels;
+}
 
 const MenuItem* find_id(const std::vector<MenuItem>& items, std::uint32_t id) {
   for (const MenuItem& item : items) {
@@ -47,14 +48,13 @@ void collect_ids(const std::vector<MenuItem>& items, std::vector<std::uint32_t>&
 
 TEST(TrayMenu, TopLevelOrderFromLanguageToQuit) {
   std::vector<MenuItem> menu = Menu{}.build();
-  std::vector<std::string> labels;
-  for (const MenuItem& item : menu) labels.push_back(item.type == MenuItem::Type::separator ? "-" : item.label);
-  std::vector<std::string> expected{"e83", "Bublik, 3 days together []", "-", "e0", "e2", "e5", "-", "e30", "e7", "e36",
-                                    std::string(in(size_menu_title(), Language::en)),
-                                    std::string(in(outfit_menu_title(), Language::en)), "e59", "e63", "e74", "-",
-                                    "e78", "e79", "e80", "e81", "e82", "-", "Caught 0", "Petted 0 (0 total)",
-                                    "Water nudges: 0", "-", "e84"};
-  EXPECT_EQ(labels, expected);
+  std::vector<std::string> expected{"Language", "Bagel, 3 days together []", "-", "Put to sleep", "Hide pet",
+                                    "Throw frisbee", "-", "User Profile", "Animal Pet", "Habitat Position", "Size",
+                                    "Hat / Accessory", "Personality", "Care Reminders", "Name Pet...", "-",
+                                    "Chatty remarks", "System vitals monitor", "Typing reaction", "Roam all monitors",
+                                    "Start with Windows", "-", "Caught 0", "Petted 0 (0 total)", "Water nudges: 0", "-",
+                                    "Quit"};
+  EXPECT_EQ(labels_of(menu), expected);
   EXPECT_FALSE(menu[1].enabled);
   EXPECT_EQ(menu[1].id, 0u);
   EXPECT_FALSE(menu[22].enabled);
@@ -66,11 +66,36 @@ TEST(TrayMenu, LabelsFollowSleepHiddenAndTheAnimalsToy) {
   m.config.pet_hidden = true;
   m.config.pet = "manul";
   std::vector<MenuItem> menu = m.build();
-  EXPECT_EQ(find_id(menu, 1001)->label, "e1");
-  EXPECT_EQ(find_id(menu, 1002)->label, "e3");
-  EXPECT_EQ(find_id(menu, 1003)->label, "e4");
+  EXPECT_EQ(find_id(menu, 1001)->label, "Wake up");
+  EXPECT_EQ(find_id(menu, 1002)->label, "Show pet");
+  EXPECT_EQ(find_id(menu, 1003)->label, "Throw yarn ball");
   m.config.pet = "owl";
-  EXPECT_EQ(find_id(m.build(), 1003)->label, "e6");
+  EXPECT_EQ(find_id(m.build(), 1003)->label, "Toss treat");
+  EXPECT_EQ(find_id(m.build(Language::pl), 1003)->label, "Rzuć przysmak");
+}
+
+TEST(TrayMenu, PolishLabelsKeepTheirEllipsisCharacter) {
+  Menu m;
+  std::vector<MenuItem> menu = m.build(Language::pl);
+  EXPECT_EQ(menu.front().label, "Język");
+  EXPECT_EQ(menu.back().label, "Zakończ");
+  EXPECT_EQ(find_id(menu, 1005)->label, "Nadaj imię\u2026");
+  EXPECT_EQ(find_id(menu, 1012)->label, "Nowy profil\u2026");
+  EXPECT_EQ(find_id(menu, 1700)->label, "Wyłączone");
+  EXPECT_EQ(find_id(menu, 1722)->label, "Co godzinę");
+}
+
+TEST(TrayMenu, DaysLineShowsTheNicknameOrTheDefaultNameOfTheLanguage) {
+  Menu m;
+  m.config.pet = "fox";
+  m.config.profile_display = "Dom";
+  EXPECT_EQ(m.build(Language::pl)[1].label, "Iskra — razem od 3 dni [Dom]");
+  EXPECT_EQ(m.build(Language::uk)[1].label, "Вогник з тобою 3 дні [Dom]");
+  m.config.pet_names["fox"] = "  ";
+  EXPECT_EQ(m.build(Language::en)[1].label, "Ember, 3 days together [Dom]");
+  m.config.pet_names["fox"] = "Rudy";
+  EXPECT_EQ(m.build(Language::en)[1].label, "Rudy, 3 days together [Dom]");
+  EXPECT_EQ(m.build(Language::ru)[1].label, "Rudy с тобой 3 дня [Dom]");
 }
 
 TEST(TrayMenu, EveryAnimalOnceWithTheCurrentOneChecked) {
@@ -78,7 +103,7 @@ TEST(TrayMenu, EveryAnimalOnceWithTheCurrentOneChecked) {
   m.config.pet = "frog";
   std::vector<MenuItem> menu = m.build(Language::uk);
   std::vector<std::uint32_t> ids;
-  collect_ids(find_label(menu, "e7")->children, ids);
+  collect_ids(find_label(menu, "Звірятко")->children, ids);
   std::sort(ids.begin(), ids.end());
   ASSERT_EQ(ids.size(), kSpeciesCount);
   for (std::size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(ids[i], 1200 + i);
@@ -86,7 +111,7 @@ TEST(TrayMenu, EveryAnimalOnceWithTheCurrentOneChecked) {
   EXPECT_TRUE(frog->checked);
   EXPECT_EQ(frog->label, display_name(Language::uk, "frog"));
   EXPECT_FALSE(find_id(menu, 1200)->checked);
-  EXPECT_EQ(find_label(menu, "e7")->children.size(), 8u);
+  EXPECT_EQ(find_label(menu, "Звірятко")->children.size(), 8u);
 }
 
 TEST(TrayMenu, ProfilesAreListedAndDeleteNeedsTwo) {
@@ -131,11 +156,11 @@ TEST(TrayMenu, ReminderHoursInMenuOrderWithTheirChecks) {
   m.config.bed_hour = 0;
   m.config.water_min = 90;
   std::vector<MenuItem> menu = m.build();
-  const MenuItem& reminders = *find_label(menu, "e63");
+  const MenuItem& reminders = *find_label(menu, "Care Reminders");
   const MenuItem& lunch = reminders.children[2];
   std::vector<std::string> lunch_labels;
   for (const MenuItem& i : lunch.children) lunch_labels.push_back(i.label);
-  EXPECT_EQ(lunch_labels, (std::vector<std::string>{"e68", "11:00", "12:00", "13:00", "14:00", "15:00"}));
+  EXPECT_EQ(lunch_labels, (std::vector<std::string>{"Off", "11:00", "12:00", "13:00", "14:00", "15:00"}));
   EXPECT_EQ(lunch.children[1].id, 1752u);
   EXPECT_TRUE(lunch.children[2].checked);
   const MenuItem& bed = reminders.children[3];
@@ -151,29 +176,12 @@ TEST(TrayMenu, ReminderHoursInMenuOrderWithTheirChecks) {
 
 TEST(TrayMenu, LanguageItemsHaveFixedLabelsAndTheCurrentOneChecked) {
   Menu m;
-  m.config.lang = "ru";
   std::vector<MenuItem> menu = m.build(Language::ru);
   std::vector<std::string> labels;
   for (const MenuItem& i : menu[0].children) labels.push_back(i.label);
   EXPECT_EQ(labels, (std::vector<std::string>{"укр", "en", "pl", " "}));
   EXPECT_TRUE(menu[0].children[3].checked);
   EXPECT_EQ(menu[22].label, "Поймано: 0");
-}
-
-TEST(TrayMenu, DayWordsFollowEachLanguagesPlural) {
-  std::vector<std::pair<int, std::string_view>> uk{{1, "день"},  {2, "дні"},   {4, "дні"},  {5, "днів"},
-                                                   {11, "днів"}, {12, "днів"}, {14, "днів"}, {21, "день"},
-                                                   {22, "дні"},  {111, "днів"}, {101, "день"}};
-  for (auto [n, word] : uk) EXPECT_EQ(day_word(Language::uk, n), word) << n;
-  EXPECT_EQ(day_word(Language::ru, 3), "дня");
-  EXPECT_EQ(day_word(Language::ru, 13), "дней");
-  EXPECT_EQ(day_word(Language::ru, 31), "день");
-  EXPECT_EQ(day_word(Language::pl, 1), "dnia");
-  EXPECT_EQ(day_word(Language::pl, 2), "dni");
-  EXPECT_EQ(days_together_line(Language::en, "Rex", 1, "Home"), "Rex, 1 day together [Home]");
-  EXPECT_EQ(days_together_line(Language::en, "Rex", 30, "Home"), "Rex, 30 days together [Home]");
-  EXPECT_EQ(days_together_line(Language::pl, "Rex", 1, "Dom"), "Rex — razem od 1 dnia [Dom]");
-  EXPECT_EQ(days_together_line(Language::uk, "Рекс", 22, "Дім"), "Рекс з тобою 22 дні [Дім]");
 }
 
 }  // namespace

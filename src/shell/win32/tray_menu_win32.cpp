@@ -5,9 +5,12 @@
 
 #include "app/app_state.h"
 #include "assets/catalogue.h"
+#include "config/calendar.h"
+#include "config/languages.h"
+#include "config/pet_names.h"
+#include "config/ui_strings.h"
+#include "platform/clock.h"
 #include "shell/menu_command.h"
-#include "shell/menu_texts.h"
-#include "shell/tray_labels.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/frame_loop.h"
@@ -42,7 +45,7 @@ HMENU build_native_menu(const std::vector<MenuItem>& items) {
 
 void refresh_tooltip(AppState& app) {
   const Config& config = app.engine->config();
-  set_tray_tooltip(app.host, tray_tooltip(tray_pet_name(config), config.profile_display));
+  set_tray_tooltip(app.host, tray_tooltip(pet_display_name(config), config.profile_display));
 }
 
 // The nickname dialog: an empty answer brings the default name back.
@@ -54,10 +57,12 @@ void name_pet() {
     auto app = app_slot().borrow();
     if (!app) return;
     host = app->host;
-    current = tray_pet_name(app->engine->config());
-    lang = tray_language(app->engine->config());
+    current = pet_display_name(app->engine->config());
+    lang = language_from_code(app->engine->config().lang);
   }
-  std::optional<std::string> name = ask_name(host, menu_text(lang, 75), current, menu_text(lang, 76), menu_text(lang, 77));
+  const UiStrings& texts = ui_strings(lang);
+  std::optional<std::string> name =
+      ask_name(host, texts[Ui::pet_nickname], current, texts[Ui::ok], texts[Ui::cancel]);
   if (!name) return;
   auto app = app_slot().borrow();
   if (!app) return;
@@ -111,10 +116,10 @@ void open_tray_menu(HWND host) {
     auto app = app_slot().borrow();
     if (!app) return;
     const Config& config = app->engine->config();
-    Language lang = tray_language(config);
+    const LocalTime now = local_now();
+    const std::int64_t days = days_together(config.first_day, day_mark(now.year, now.month, now.day));
     std::vector<ProfileEntry> profiles{{config.profile_id, config.profile_display, config.pet}};
-    items = build_tray_menu({config, lang, [lang](int entry) { return menu_text(lang, entry); }, tray_pet_name(config),
-                             1, profiles, config.profile_id, autostart_enabled()});
+    items = build_tray_menu({config, days, profiles, config.profile_id, autostart_enabled()});
   }
   HMENU menu = build_native_menu(items);
   POINT cursor{0, 0};
