@@ -32,14 +32,14 @@ open_menu "$shots/tray_menu_en.png" || fail "no menu opened"
 # Language, then the first item of its submenu ("укр").
 xdotool mousemove 50 11
 sleep 1
-xdotool mousemove 180 11 click 1
+xdotool mousemove 215 11 click 1
 sleep 1
 open_menu "$shots/tray_menu_uk.png" || fail "no menu opened the second time"
 compare -metric AE "$shots/tray_menu_en.png" "$shots/tray_menu_uk.png" null: 2>"$work/diff" \
   && fail "the menu did not change after choosing Ukrainian"
 
 # "Name Pet...": the dialog takes a nickname, which the next menu shows.
-xdotool mousemove 60 221 click 1
+xdotool mousemove 60 232 click 1
 sleep 2
 screenshot "$shots/name_dialog.png"
 dialog=$(xdotool search --name "улюбленця" | head -1)
@@ -56,7 +56,7 @@ compare -metric AE <(convert "$shots/tray_menu_uk.png" -crop 140x14+15+20 png:-)
   && fail "the nickname did not reach the menu"
 
 # Quit, the last item.
-xdotool mousemove 40 392 click 1
+xdotool mousemove 40 412 click 1
 for _ in $(seq 50); do alive || break; sleep 0.2; done
 if alive; then
   fail "Quit did not end the tray app"
