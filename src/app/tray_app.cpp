@@ -11,6 +11,7 @@
 #include "config/pet_names.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
+#include "render/store_art.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/frame_loop.h"
@@ -105,15 +106,17 @@ int run_tray_app() {
   app.host = host;
   app.mutex = mutex;
   Config config;
+  app.assets = std::make_unique<AssetStore>();
   app.monitors = enumerate_monitors();
-  app.engine = PetEngine::create(config, app.monitors, EngineServices{});
-  create_overlays(app);
+  create_overlays(app, config);
   app.tray_icon = create_tray_icon_handle();
   add_tray_icon(host, app.tray_icon, tray_tooltip(pet_display_name(config), config.profile_display));
   app.signals = std::make_shared<SignalChannel>();
   app.sensing = SensingObjects::create();
-  // No decoded art yet: figures are skipped until the asset store is in place.
-  app.art = [](const std::string&, const std::string&, const std::string&) { return std::optional<FigureArt>{}; };
+  EngineServices services;
+  services.atlas = [store = app.assets.get()](std::string_view animal) { return store->atlas_for(animal, "M"); };
+  app.engine = PetEngine::create(config, app.monitors, std::move(services));
+  app.art = store_art_lookup(*app.assets);
   app.font = load_ui_font();
   app.cpu.update(read_cpu_times());
   app.previous_frame = monotonic_seconds();

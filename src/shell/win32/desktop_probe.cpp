@@ -126,7 +126,9 @@ std::vector<MonitorInfo> enumerate_monitors() {
 
 std::optional<ForegroundWindow> foreground_for_blocking() {
   HWND window = GetForegroundWindow();
-  if (!window || !IsWindowVisible(window)) return std::nullopt;
+  // With nothing else active, Wine reports the desktop window itself, which spans
+  // the screen; like the shell's desktop windows it is never a fullscreen program.
+  if (!window || window == GetDesktopWindow() || !IsWindowVisible(window)) return std::nullopt;
   wchar_t class_name[128];
   int length = GetClassNameW(window, class_name, 128);
   ForegroundWindow foreground{std::u16string(reinterpret_cast<const char16_t*>(class_name), std::max(length, 0)),

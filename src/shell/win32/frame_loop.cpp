@@ -37,10 +37,10 @@ ScreenRect overlay_rect(const MonitorInfo& monitor, const Config& config) {
   return {habitat.x, habitat.y, habitat.width, habitat.height};
 }
 
-void create_overlays(AppState& app) {
+void create_overlays(AppState& app, const Config& config) {
   app.overlays.clear();
   for (const MonitorInfo& monitor : app.monitors)
-    if (auto overlay = OverlayWindow::create(app.instance, overlay_rect(monitor, app.engine->config())))
+    if (auto overlay = OverlayWindow::create(app.instance, overlay_rect(monitor, config)))
       app.overlays.push_back(std::move(*overlay));
 }
 
@@ -98,7 +98,7 @@ void relayout_monitors() {
   app->monitors = enumerate_monitors();
   app->engine->replace_monitors(app->monitors);
   if (app->monitors.size() != app->overlays.size()) {
-    create_overlays(*app);
+    create_overlays(*app, app->engine->config());
   } else {
     for (std::size_t i = 0; i < app->overlays.size(); ++i)
       app->overlays[i].place(overlay_rect(app->monitors[i], app->engine->config()));

@@ -22,7 +22,8 @@ void relayout_monitors();
 struct AppState;
 // The overlay window rectangle of a monitor for the current lane settings.
 ScreenRect overlay_rect(const MonitorInfo& monitor, const Config& config);
-// One overlay per monitor; monitors whose overlay cannot be made are skipped.
-void create_overlays(AppState& app);
+// One overlay per monitor for the lane settings; monitors whose overlay cannot be
+// made are skipped.
+void create_overlays(AppState& app, const Config& config);
 
 }  // namespace burrowly

@@ -1,0 +1,19 @@
+# The pet on screen: after start-up the animal stands on the lane at the bottom of
+# the screen, and nothing is drawn anywhere else. Set
+# BURROWLY_SCREENSHOT_DIR to keep the pictures.
+
+shots=${BURROWLY_SCREENSHOT_DIR:-$work}
+lane=1920x190+0+890    # the overlay of a 1920 x 1080 screen without a taskbar
+above=1920x780+0+100   # everything between Wine's tray window and the lane
+lit='r+g+b > 0.1'
+
+burrowly_bg
+sleep 6
+screenshot "$shots/pet.png"
+
+on_lane=$(count_pixels "$shots/pet.png" $lane "$lit")
+[ "$on_lane" -gt 800 ] || fail "only $on_lane lit pixels on the lane"
+elsewhere=$(count_pixels "$shots/pet.png" $above "$lit")
+[ "$elsewhere" -eq 0 ] || fail "$elsewhere lit pixels above the lane"
+
+kill -0 "$bg_pid" 2>/dev/null || fail "the tray app did not keep running"
