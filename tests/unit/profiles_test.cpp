@@ -27,6 +27,20 @@ TEST(ProfilePaths, FolderComesFromAppDataThenXdgThenCurrentFolder) {
   EXPECT_EQ(config_dir(), join_path(".", "Burrowly"));
 }
 
+TEST(ProfilePaths, DeviceNamesGetAFileOfTheirOwnAndKeepTheirSettings) {
+  TempAppData folder;
+  for (const char* name : {"Con", "nul", "AUX", "prn", "com1", "LPT9"}) {
+    const std::string path = profile_config_path(name);
+    EXPECT_EQ(path, join_path(profiles_dir(), profile_slug(name) + "_.json")) << name;
+    Config config = load_or_create_profile(name);
+    config.stat_ball = 7;
+    ASSERT_TRUE(save_config(config)) << name;
+    EXPECT_EQ(load_or_create_profile(name).stat_ball, 7u) << name;
+  }
+  for (const char* name : {"con2", "com0", "com10", "console", "lpt"})
+    EXPECT_EQ(profile_config_path(name), join_path(profiles_dir(), profile_slug(name) + ".json")) << name;
+}
+
 TEST(ProfileSlug, NamesBecomeLowerCaseIds) {
   EXPECT_EQ(profile_slug("Ann Lee"), "ann-lee");
   EXPECT_EQ(profile_slug("  Dr. Who  "), "dr-who");
