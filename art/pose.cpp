@@ -21,6 +21,8 @@ Pose pose_for(std::string_view clip, int index, int count) {
   const float s = std::sin(kTau * t), c = std::cos(kTau * t);
   const float bounce = std::fabs(s);  // twice per cycle
   Pose p;
+  p.t = t;
+  p.hot = is(clip, {"pant", "hpant", "flat", "wipe"});
   p.seated = true;
   p.tail_swing = 6 * s;
 

@@ -15,6 +15,7 @@ struct Pose {
   float head_tilt = 0;    // degrees, positive turns the face up
   float gait = 0;         // leg swing amplitude, px
   float phase = 0;        // gait phase, turns
+  float t = 0;            // position in the clip, turns (frame index / frame count)
   float front_raise = 0;  // 0..1: front paw (or wing) raised
   float both_raise = 0;   // 0..1: both front paws (or wings) up
   float tuck = 0;         // 0..1: legs folded under the body
@@ -29,6 +30,7 @@ struct Pose {
   bool in_box = false;
   bool box_only = false;
   bool paw_to_face = false;  // groom, wipe
+  bool hot = false;          // pant, hpant, flat, wipe: rigs without a panting tongue show it otherwise
 };
 
 // The pose of frame `index` of `clip` (which has `count` frames). Cycles loop:

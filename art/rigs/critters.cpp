@@ -60,47 +60,87 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.transform = body;
 }
 
-void draw_butterfly(const Species& s, const Pose& p, bool, FrameArt& out) {
+// Seen from the front with the wings open: the one view that always says "butterfly".
+// Wings fan slowly while perched, beat in flight and droop when asleep, never closing.
+void draw_butterfly(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
-  const float flap_phase = p.gait > 0 ? p.phase * 2 : p.lift > 1 ? p.lift * 0.15f : p.tail_swing / 40.0f;
-  const float flap = 0.5f + 0.5f * std::cos(kTau * flap_phase);  // 1 open, 0 folded
-  const float fly = p.gait > 0 ? 10 + 3 * std::sin(kTau * p.phase) : p.lift;
-  d.transform = Transform::translate(kAnchorX, kGround - fly - (p.in_box ? -4 : 0));
-  const Material wing = ramp(rgb(s.body));
-  const Material vein = flat(rgb(s.accent));
-  const Material body = ramp(rgb(s.accent));
-  const float lying = p.lying || p.curled ? 1.0f : 0.0f;
-  const float cy = -9 + p.body_dy * 0.3f + lying * 3;
-  // Legs when perched.
-  if (fly < 2) {
-    d.limb(-2, cy + 2, -4, -0.5f, 1, body, false);
-    d.limb(2, cy + 2, 3, -0.5f, 1, body, false);
+  const bool flying = p.gait > 0;
+  const bool airborne = flying || p.lift > 1;
+  const bool resting = p.lying || p.curled;
+  float lift = flying ? 3 + p.gait * 0.9f + 1.5f * std::sin(kTau * p.phase) : p.lift;
+  if (p.in_box) lift = 10;  // perched on the box rim
+  d.transform = Transform::translate(kAnchorX, kGround - lift)
+                    .after(Transform::rotate(-p.body_tilt * 0.15f * kDeg));
+  // Open span (1 = fully spread) and how far each side's wings are raised.
+  float beat = 0.5f + 0.5f * std::cos(kTau * (flying ? p.phase * 2 : p.t * (p.hot ? 4 : 1)));
+  float span = flying ? 0.45f + 0.55f * beat
+             : p.lift > 1 ? 0.6f + 0.4f * beat
+             : p.hot ? 0.55f + 0.45f * beat  // fanning itself
+             : resting ? 1.0f
+             : 0.86f + 0.14f * beat;
+  span = std::min(1.15f, span + std::max(0.0f, p.stretch) * 0.03f);
+  const float droop = resting ? -8.0f : 0.0f;
+  const float lift_near = 25 * std::max(p.front_raise, p.both_raise);
+  const float lift_far = 25 * p.both_raise;
+  const Material orange = ramp(rgb(s.body));
+  const Material dark = ramp(rgb(s.accent));
+  const Material rim{{dark.shade[1], dark.shade[1], dark.shade[2], dark.shade[3]}};  // black stays black
+  const Material body = ramp(rgb(0x7a6676));
+  const float thorax = -13 + std::min(1.0f, p.body_dy * 0.5f);
+  const Transform root = d.transform;
+  // Legs under the body while perched; tucked up in the air, kicking on its back.
+  if (!airborne) {
+    for (float side : {-1.0f, 1.0f}) {
+      d.limb(side * 1, thorax + 3, side * 4, p.on_back ? thorax - 3 : -0.5f, 1, rim, false);
+      d.limb(side * 1, thorax + 6, side * 2.5f, p.on_back ? thorax + 1 : -0.5f, 1, rim, false);
+    }
   }
-  // Wings: an upper and a lower pair, seen from the side, folding up.
-  const float span = 6 + 12 * flap * (1 - lying * 0.6f);
-  const float tilt = -10 + p.both_raise * 10;
-  const Transform outer = d.transform;
-  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
-  // Each wing a black-rimmed oval with white dots near the rim.
-  const float uw = 4 + span * 0.3f, uh = span * 0.6f;
-  d.oval(-1, -uh - 1, uw, uh, vein, true);
-  d.mark_oval(-1.5f, -uh - 0.5f, uw - 1.8f, uh - 1.8f, wing);
-  d.mark_oval(-1.5f, -1.5f, 1.2f, uh * 0.7f, vein);
-  const float lw = 3 + span * 0.2f, lh = 3 + span * 0.22f;
-  d.oval(-3, lh - 1, lw, lh, vein, true);
-  d.mark_oval(-3.3f, lh - 1.3f, lw - 1.6f, lh - 1.6f, wing);
-  for (float k : {-0.6f, 0.0f, 0.5f}) d.pixel(-1 + uw * k, -2 * uh + 1.2f, rgb(0xffffff));
-  d.pixel(-3 - lw * 0.6f, lh, rgb(0xffffff));
-  // Body, head, antennae.
-  d.oval(0, 1, 6, 1.6f, body, true);
-  d.transform = d.transform.after(Transform::translate(7 + p.head_dx, 0 + p.head_dy))
-                    .after(Transform::rotate(p.head_tilt * kDeg));
-  d.oval(0, 0, 2.4f, 2.2f, body, true);
-  d.limb(0, -1.5f, 2, -6, 0.9f, body, false);
-  d.limb(-1, -1.5f, -1, -6.5f, 0.9f, body, false);
-  d.pixel(0.8f, -0.6f, rgb(0xffffff));
-  set_hat(d, out.anchors, 0, -2.2f);
-  d.transform = outer;
+  for (float side : {-1.0f, 1.0f}) {
+    const float raise = side > 0 ? lift_near : lift_far;
+    const float sp = std::max(0.55f, span - raise / 100);
+    d.transform = root.after(Transform::translate(0, thorax))
+                      .after(Transform::scale(side * sp, 1))
+                      .after(Transform::rotate((raise + droop) * kDeg));
+    // Fore wing: black rim, orange panel, black tip with white dots.
+    d.oval(11, -6.5f, 10.5f, 8, rim, true);
+    d.mark_oval(10.2f, -5.5f, 8.6f, 6.3f, orange);
+    d.mark_poly({{1, -1}, {19, -9}, {19, -8}, {1, 0}}, rim);
+    d.mark_poly({{2, -3}, {12, -13}, {13, -12}, {2, -2}}, rim);
+    for (auto [x, y] : {std::pair{19.0f, -7.0f}, {16.5f, -11.5f}, {12.5f, -13.0f}, {20.0f, -3.5f}})
+      d.pixel(x, y, rgb(0xffffff));
+    // Hind wing.
+    d.oval(6.5f, 5.5f, 7, 6, rim, true);
+    d.mark_oval(6, 5, 5.4f, 4.4f, orange);
+    d.mark_poly({{1, 1}, {11, 8}, {10, 9}, {1, 2}}, rim);
+    d.pixel(9.5f, 10, rgb(0xffffff));
+    d.pixel(5, 10.8f, rgb(0xffffff));
+  }
+  d.transform = root;
+  // Body: abdomen, thorax, a big round head with antennae.
+  d.oval(0, thorax + 5, 1.8f, 6, body, true);
+  d.oval(0, thorax, 2.6f, 3, body, true);
+  const float hx = p.head_dx * 0.5f, hy = thorax - 9.5f + p.head_dy * 0.5f;
+  d.transform = root.after(Transform::translate(hx, hy)).after(Transform::rotate(-p.head_tilt * 0.5f * kDeg));
+  for (float side : {-1.0f, 1.0f}) {
+    d.limb(side * 1.5f, -3, side * 5, -10, 0.9f, rim, false);
+    d.oval(side * 5.3f, -10.5f, 1.4f, 1.4f, rim, true);
+  }
+  d.oval(0, 0, 4.6f, 4.1f, body, true);
+  draw_eye(d, out.anchors, -1.9f, -0.5f, 1.5f, 0x1a1420, closed);
+  draw_eye(d, out.anchors, 1.9f, -0.5f, 1.5f, 0x1a1420, closed);
+  for (float side : {-1.0f, 1.0f}) d.pixel(side * 3.2f, 1.6f, rgb(0xe88aa0));  // blush
+  if (p.mouth > 0.15f) d.oval(0, 2.2f, 0.8f + p.mouth * 0.6f, 0.5f + p.mouth * 0.8f, flat(rgb(0x2a1420)));
+  // Proboscis: uncoiled to drink, and out when hot or licking.
+  if (p.tongue || p.head_dy > 4) {
+    const float reach = p.head_dy > 4 ? 9 : 4;
+    d.limb(0, 2.5f, 0.5f, 2.5f + reach, 0.8f, flat(rgb(0x2a2226)), false);
+  }
+  if (p.paw_to_face) d.limb(-1, 7, -3.5f, -2, 1, rim, false);  // a foreleg wiping the face
+  set_hat(d, out.anchors, 0, -4.1f);
+  d.transform = root;
+  if (p.hot) {  // a drop of sweat beside the head
+    d.oval(-6.5f, hy - 2, 1.2f, 1.6f, ramp(rgb(0x8fd3f4)), true);
+  }
 }
 
 void draw_beetle(const Species& s, const Pose& p, bool, FrameArt& out) {
