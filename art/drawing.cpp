@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace art {
 
@@ -94,6 +95,60 @@ void Drawing::mark_poly(const std::vector<burrowly::Point>& pts, const Material&
 void Drawing::pixel(float x, float y, std::uint32_t color) {
   map(x, y);
   dots_.push_back({int(std::floor(x)), int(std::floor(y)), color});
+}
+
+int Drawing::rows_below(Mark m, int row) const {
+  std::optional<burrowly::Pixmap> scratch;
+  int bottom = row;
+  for (std::size_t k = m.parts; k < parts_.size(); ++k) {
+    const Part& part = parts_[k];
+    if (part.clip) continue;  // markings never extend a shape
+    // Control points bound the shape: most parts end well above the row and need no fill.
+    float lowest = -1e9f;
+    for (burrowly::Point q : part.path.points()) {
+      part.xf.apply(q.x, q.y);
+      lowest = std::max(lowest, q.y);
+    }
+    if (lowest < float(bottom) + 1.5f) continue;
+    if (!scratch) scratch = burrowly::Pixmap::create(width_, height_);
+    scratch->clear();
+    burrowly::fill_path(*scratch, part.path, 0xFFFFFFFF, part.xf, false);
+    const std::uint8_t* px = scratch->data();
+    for (int y = height_ - 1; y > bottom; --y)
+      for (int x = 0; x < width_; ++x)
+        if (px[(y * width_ + x) * 4 + 3] >= 128) {
+          bottom = y;
+          y = 0;
+          break;
+        }
+  }
+  for (std::size_t k = m.dots; k < dots_.size(); ++k) bottom = std::max(bottom, dots_[k].y);
+  return bottom - row;
+}
+
+int Drawing::top_since(Mark m) const {
+  auto scratch = burrowly::Pixmap::create(width_, height_);
+  int top = height_;
+  for (std::size_t k = m.parts; k < parts_.size(); ++k) {
+    if (parts_[k].clip) continue;
+    scratch->clear();
+    burrowly::fill_path(*scratch, parts_[k].path, 0xFFFFFFFF, parts_[k].xf, false);
+    const std::uint8_t* px = scratch->data();
+    for (int i = 0; i < top * width_; ++i)
+      if (px[i * 4 + 3] >= 128) {
+        top = i / width_;
+        break;
+      }
+  }
+  return top;
+}
+
+void Drawing::shift_since(Mark m, int dy) {
+  for (std::size_t k = m.parts; k < parts_.size(); ++k) {
+    parts_[k].xf = Transform::translate(0, float(dy)).after(parts_[k].xf);
+    parts_[k].cy += float(dy);
+  }
+  for (std::size_t k = m.dots; k < dots_.size(); ++k) dots_[k].y += dy;
 }
 
 std::vector<std::uint8_t> Drawing::render() const {

@@ -47,6 +47,18 @@ class Drawing {
 
   Transform transform;  // local to frame coordinates
 
+  // A point in the drawing order, to treat what was drawn after it as one figure.
+  struct Mark {
+    std::size_t parts = 0, dots = 0;
+  };
+  Mark mark() const { return {parts_.size(), dots_.size()}; }
+  // How many rows below row `row` what was drawn since `m` fills (0 when none).
+  int rows_below(Mark m, int row) const;
+  // The highest filled row of what was drawn since `m` (the height when none).
+  int top_since(Mark m) const;
+  // Moves what was drawn since `m` down by `dy` rows (up when negative).
+  void shift_since(Mark m, int dy);
+
   // Frame coordinates of a local point.
   void map(float& x, float& y) const { transform.apply(x, y); }
 

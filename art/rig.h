@@ -35,8 +35,11 @@ void draw_beetle(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
 void draw_spider(const Species& s, const Pose& pose, bool closed_eyes, FrameArt& out);
 
 // Shared parts.
+inline constexpr int kBoxPeekRow = kGround - 28;  // an animal in the box shows from this row up
 void draw_box_back(Drawing& d);
 void draw_box_front(Drawing& d);
+// A drop of sweat beside the head (frame coordinates from the anchors).
+void draw_sweat_drop(Drawing& d, const Anchors& a);
 // Eyes at local (x, y): pupil with catch-light, or a closed curved line.
 void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed);
 // A mammal head facing right at local (cx, cy).

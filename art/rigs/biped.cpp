@@ -12,7 +12,7 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   const bool hopper = s.tail == Tail::thick;  // the kangaroo
   const float hop = p.gait > 0 && hopper ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait * 1.2f : 0;
-  d.transform = Transform::translate(kAnchorX, kGround - p.lift - hop - (p.in_box ? -4 : 0));
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift - hop);
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const Material limb_m = ramp(rgb(s.has(kDarkLegs) ? s.accent : s.body));

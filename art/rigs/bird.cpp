@@ -19,7 +19,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const bool pelican = s.snout > 8;
   const float lying = p.lying || p.curled ? 1.0f : 0.0f;
   const float legs = lying ? (flamingo ? s.legs * 0.55f : 1.0f) : s.legs * (1 - 0.4f * p.tuck);
-  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift);
   const Material body = ramp(rgb(s.body));
   const Material belly = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));

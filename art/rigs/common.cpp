@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "rig.h"
@@ -18,6 +19,7 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
   }
   if (pose.in_box) draw_box_back(d);
   const bool closed = closed_eyes || pose.eyes_closed;
+  const Drawing::Mark figure = d.mark();
   switch (s.rig) {
     case Rig::quadruped: draw_quadruped(s, pose, closed, out); break;
     case Rig::rodent: draw_rodent(s, pose, closed, out); break;
@@ -29,10 +31,32 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
     case Rig::beetle: draw_beetle(s, pose, closed, out); break;
     case Rig::spider: draw_spider(s, pose, closed, out); break;
   }
+  // Nothing goes below the lane: a pose that dips under it is raised onto it. In the
+  // box, a small animal is raised until its head shows over the rim.
+  int dy = 0;
+  for (int below; (below = d.rows_below(figure, kGround - 1)) > 0;) {  // the cell may cut a shape off
+    d.shift_since(figure, -below);
+    dy -= below;
+  }
+  if (pose.in_box) {
+    const int peek = std::min(0, kBoxPeekRow - d.top_since(figure));
+    d.shift_since(figure, peek);
+    dy += peek;
+  }
+  out.anchors.hat_y += float(dy);
+  if (!out.anchors.eyes.empty()) out.anchors.eyes.y0 += float(dy), out.anchors.eyes.y1 += float(dy);
+  // The quadruped pants with its tongue out; the other bodies show the heat with sweat.
+  if (pose.hot && s.rig != Rig::quadruped) draw_sweat_drop(d, out.anchors);
   if (pose.in_box) {
     d.transform = Transform::translate(kAnchorX, kGround);
     draw_box_front(d);
   }
+}
+
+void draw_sweat_drop(Drawing& d, const Anchors& a) {
+  d.transform = Transform::translate(a.hat_x - 6, a.hat_y + 2);
+  d.poly({{0, -3}, {1.6f, 0.2f}, {0, 1.8f}, {-1.6f, 0.2f}}, ramp(rgb(0x8fd3f4)), true);
+  d.pixel(-0.6f, -0.4f, rgb(0xffffff));
 }
 
 void draw_box_back(Drawing& d) {

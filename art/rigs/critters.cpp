@@ -1,6 +1,7 @@
 // The small critters: the frog, the butterfly, the ladybug and the tarantula.
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "rig.h"
 
@@ -27,7 +28,7 @@ float hop_height(const Pose& p, float k) {
 
 void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
-  d.transform = Transform::translate(kAnchorX, kGround - hop_height(p, 1.0f) - (p.in_box ? -4 : 0));
+  d.transform = Transform::translate(kAnchorX, kGround - hop_height(p, 1.0f));
   const Material skin = ramp(rgb(s.body));
   const Material belly = ramp(rgb(s.belly));
   const float W = s.length / 2, H = s.height / 2;
@@ -68,7 +69,6 @@ void draw_butterfly(const Species& s, const Pose& p, bool closed, FrameArt& out)
   const bool airborne = flying || p.lift > 1;
   const bool resting = p.lying || p.curled;
   float lift = flying ? 3 + p.gait * 0.9f + 1.5f * std::sin(kTau * p.phase) : p.lift;
-  if (p.in_box) lift = 10;  // perched on the box rim
   d.transform = Transform::translate(kAnchorX, kGround - lift)
                     .after(Transform::rotate(-p.body_tilt * 0.15f * kDeg));
   // Open span (1 = fully spread) and how far each side's wings are raised.
@@ -138,84 +138,140 @@ void draw_butterfly(const Species& s, const Pose& p, bool closed, FrameArt& out)
   if (p.paw_to_face) d.limb(-1, 7, -3.5f, -2, 1, rim, false);  // a foreleg wiping the face
   set_hat(d, out.anchors, 0, -4.1f);
   d.transform = root;
-  if (p.hot) {  // a drop of sweat beside the head
-    d.oval(-6.5f, hy - 2, 1.2f, 1.6f, ramp(rgb(0x8fd3f4)), true);
-  }
 }
 
-void draw_beetle(const Species& s, const Pose& p, bool, FrameArt& out) {
+// A cartoon ladybird in profile: a glossy red dome with big black spots, a black head
+// with big white eyes, six thin legs.
+void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
-  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
+  const bool open = p.lift > 2 || p.both_raise > 0.5f;  // wings out in the air
+  const bool low = p.lying || p.curled || p.tuck > 0.5f;
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift);
   const Material shell = ramp(rgb(s.body));
-  const Material black = ramp(rgb(s.accent));
-  const float W = s.length / 2, H = s.height / 2;
-  const float sw = p.gait > 0 ? std::sin(kTau * p.phase) * 1.5f : 0;
-  const float open = p.lift > 2 || p.both_raise > 0.5f ? 1.0f : 0.0f;  // wings out in the air
-  for (int k = 0; k < 3; ++k) {
-    const float x = -W * 0.5f + k * W * 0.5f;
-    d.limb(x, -2.5f, x + (k % 2 ? sw : -sw) + 1, -0.5f, 1.2f, black, false);
-  }
-  const float cy = -H - 1.5f + p.body_dy * 0.3f;
-  const Transform outer = d.transform;
-  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(p.body_tilt * 0.5f * kDeg));
-  // Head with antennae.
-  d.transform = d.transform.after(Transform::translate(W * 0.85f + p.head_dx, H * 0.3f + p.head_dy))
-                    .after(Transform::rotate(p.head_tilt * kDeg));
-  d.limb(1, -2, 4, -6, 0.9f, black, false);
-  d.limb(-1, -2, 0, -6.5f, 0.9f, black, false);
-  d.oval(0, 0, 3.6f, 3.2f, black, true);
-  d.pixel(1.5f, -0.8f, rgb(0xffffff));
-  d.pixel(2.6f, 0.8f, rgb(0xffffff));
-  set_hat(d, out.anchors, 0, -3);
-  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(p.body_tilt * 0.5f * kDeg));
-  if (open > 0) d.poly({{-W * 0.2f, -H * 0.6f}, {-W * 1.1f, -H * 1.6f}, {-W * 0.5f, -H * 0.3f}}, flat(rgb(0xcfd8e8)), true);
-  std::vector<burrowly::Point> dome;
-  for (int k = 0; k <= 12; ++k) {
-    const float t = 3.14159265f * float(k) / 12;
-    dome.push_back({-W * std::cos(t), H * 0.8f - H * 1.8f * std::sin(t)});
-  }
-  d.poly(dome, shell, true);
-  d.mark_poly({{W * 0.05f, -H}, {W * 0.25f, -H}, {W * 0.2f, H}, {W * 0.1f, H}}, black);
-  for (auto [x, y] : {std::pair{-0.5f, -0.2f}, {-0.2f, -0.6f}, {0.5f, -0.3f}, {-0.55f, 0.45f}, {0.45f, 0.4f}})
-    d.mark_oval(W * x, H * y, 1.6f, 1.4f, black);
-}
-
-void draw_spider(const Species& s, const Pose& p, bool, FrameArt& out) {
-  Drawing& d = out.drawing;
-  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
-  const Material hair = ramp(rgb(s.body));
-  const Material band = flat(rgb(s.accent));
-  const float lowered = p.lying || p.curled ? 3.0f : p.tuck * 2;
-  const float cy = -9 + lowered + p.body_dy * 0.3f;
-  // Eight legs: knees up, feet on the ground; far four darker, alternating in the walk.
+  const Material shiny = ramp(rgb(s.accent));
+  const Material black{{shiny.shade[1], shiny.shade[1], shiny.shade[2], shiny.shade[3]}};  // no grey highlight
+  const Material far_black{{shiny.shade[2], shiny.shade[2], shiny.shade[3], shiny.shade[3]}};
+  const float W = s.length / 2, H = s.height;
+  const float base = low ? -2.0f : -4.0f + p.body_dy * 0.3f;  // the dome's rim
+  const float sw = p.gait > 0 ? std::sin(kTau * p.phase) * 2.2f : 0;
+  const float raise = std::max(p.front_raise, p.both_raise);
+  // Legs: far three behind, near three in front of the dome; kicking upward on its back.
   for (int near = 0; near < 2; ++near) {
-    for (int k = 0; k < 4; ++k) {
-      const float sign = k < 2 ? 1.0f : -1.0f;
-      const float base = (k - 1.5f) * 2.2f;
-      const float reach = (k == 0 || k == 3 ? 15.0f : 11.0f) * sign;
-      const float swing = p.gait > 0 ? std::sin(kTau * (p.phase + k * 0.25f + near * 0.5f)) * p.gait * 0.5f : 0;
-      float foot_x = base + reach + swing, foot_y = -1.0f;
-      if (near && k == 0 && (p.front_raise > 0.1f || p.both_raise > 0.1f)) foot_x -= 3, foot_y = cy - 8;
-      if (p.curled) foot_x = base + reach * 0.4f, foot_y = cy + 2;
-      const float knee_x = base + reach * 0.55f, knee_y = cy - 6 + (p.curled ? 4 : 0);
-      const Material m = near ? hair : Material{{hair.shade[2], hair.shade[2], hair.shade[3], hair.shade[3]}};
-      d.limb(base, cy, knee_x, knee_y, 2.4f, m, near);
-      d.limb(knee_x, knee_y, foot_x, foot_y, 2.0f, m, near);
-      if (near) d.mark_oval(knee_x, knee_y, 1.4f, 1.4f, band);
+    for (int k = 0; k < 3; ++k) {
+      const float x = -W * 0.45f + k * W * 0.45f + (near ? 0 : 1.5f);
+      const float swing = ((k + near) % 2 ? sw : -sw);
+      float fx = x + swing + (k - 1) * 2.0f, fy = -0.5f;
+      if (low) fx = x + (k - 1), fy = -0.8f;
+      if (p.on_back) fy = base - H - 4 + k % 2;
+      if (near && k == 2 && raise > 0.1f && !p.on_back) fx = W + 4, fy = base - 3 - 5 * raise;
+      const float kx = (x + fx) / 2 + 1, ky = p.on_back ? base - H * 0.6f : base + 0.5f;
+      d.limb(x, base, kx, ky, 1.3f, near ? black : far_black, false);
+      d.limb(kx, ky, fx, fy, 1.2f, near ? black : far_black, false);
+    }
+    if (near == 0) {
+      // Behind the near legs: the see-through flight wings, then the dome and head.
+      const Transform outer = d.transform;
+      if (open) {
+        d.transform = outer.after(Transform::translate(-W * 0.2f, base - H * 0.7f));
+        for (float a : {28.0f, 48.0f}) {
+          d.transform = d.transform.after(Transform::rotate(a * kDeg));
+          d.oval(-7, 0, 8, 3, ramp(rgb(0xcfe0f0)), true);
+          d.transform = outer.after(Transform::translate(-W * 0.2f, base - H * 0.7f));
+        }
+        d.transform = outer;
+      }
+      // The dome: a glossy shell with big spots and a black rim.
+      const float tilt = (open ? 18.0f : 0.0f) + p.body_tilt * 0.3f;
+      d.transform = outer.after(Transform::translate(W * 0.7f, base)).after(Transform::rotate(tilt * kDeg));
+      std::vector<burrowly::Point> dome;
+      for (int i = 0; i <= 16; ++i) {
+        const float t = 3.14159265f * float(i) / 16;
+        dome.push_back({-W * 0.7f - W * std::cos(t), 1 - (H + 1) * std::sin(t)});
+      }
+      d.poly(dome, shell, true);
+      d.mark_poly({{-W * 1.8f, -1}, {W * 0.4f, -1}, {W * 0.4f, 1.5f}, {-W * 1.8f, 1.5f}}, black);
+      for (auto [x, y, r] : {std::tuple{-1.25f, -0.62f, 2.3f}, {-0.5f, -0.82f, 2.0f}, {-0.2f, -0.35f, 1.8f},
+                             {-1.05f, -0.22f, 1.7f}, {-1.65f, -0.25f, 1.5f}})
+        d.mark_oval(W * x, H * y, r, r * 0.9f, black);
+      d.pixel(-W * 1.25f, -H * 0.85f, rgb(0xffffff));  // gloss
+      d.pixel(-W * 1.1f, -H * 0.92f, rgb(0xffffff));
+      // Head with antennae and big cartoon eyes.
+      const float hx = W + 1.5f + p.head_dx * 0.5f, hy = base - 3.5f + std::min(p.head_dy * 0.4f, 2.0f);
+      d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * 0.6f * kDeg));
+      d.limb(1.5f, -3, 5, -8, 0.9f, black, false);
+      d.oval(5.3f, -8.4f, 1.2f, 1.2f, black, true);
+      d.limb(-0.5f, -3.5f, 1, -9, 0.9f, far_black, false);
+      d.oval(0, 0, 4.6f, 4.2f, black, true);
+      if (closed) {
+        draw_eye(d, out.anchors, 2, -0.8f, 1.6f, 0xffffff, true);
+        for (auto [x, y] : {std::pair{0.6f, -0.8f}, {1.6f, 0.1f}, {2.6f, 0.1f}, {3.6f, -0.8f}})
+          d.pixel(x, y, rgb(0xd8d0d8));  // a pale closed-eye line shows on the black head
+      } else {
+        d.oval(2, -0.8f, 1.8f, 2.1f, flat(rgb(0xffffff)));
+        draw_eye(d, out.anchors, 2.5f, -0.5f, 1.1f, 0x1a1420, false);
+      }
+      if (p.mouth > 0.15f) d.oval(3.6f, 2.4f, 0.9f, 0.5f + p.mouth, flat(rgb(0xe07080)));
+      set_hat(d, out.anchors, -0.5f, -4.1f);
+      d.transform = outer;
     }
   }
-  // Abdomen behind, head-body in front.
-  d.oval(-7, cy - 2, 7, 6, hair, true);
-  d.mark_oval(-8, cy - 4, 3, 2, ramp(rgb(s.accent)));
+}
+
+// A red-knee tarantula in profile: hairy abdomen, eight banded legs with the knees
+// high over the body, a cluster of shiny eyes.
+void draw_spider(const Species& s, const Pose& p, bool closed, FrameArt& out) {
+  Drawing& d = out.drawing;
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift);
+  const Material hair = ramp(rgb(s.body));
+  const Material far_hair{{hair.shade[2], hair.shade[2], hair.shade[3], hair.shade[3]}};
+  const Material band = ramp(rgb(s.accent));
+  const bool low = p.lying || p.curled;
+  const float cy = (low ? -7.0f : -11.0f) + p.body_dy * 0.3f + p.tuck * 2;
+  const float hip_y = cy + 1;
+  const float raise = std::max(p.front_raise, p.both_raise);
+  // Feet reach forward for the front pairs and back for the hind pairs.
+  constexpr float kFoot[4] = {24, 15, -11, -21};
+  constexpr float kKnee[4] = {10, 9, 8, 9};
+  for (int near = 0; near < 2; ++near) {
+    for (int k = 0; k < 4; ++k) {
+      const float hip_x = 4 - k * 1.8f;
+      const float swing = p.gait > 0 ? std::sin(kTau * (p.phase + (k + near) % 2 * 0.5f)) * p.gait * 0.6f : 0;
+      const float lifted = p.gait > 0 ? std::max(0.0f, std::cos(kTau * (p.phase + (k + near) % 2 * 0.5f))) * 2 : 0;
+      float fx = kFoot[k] * (near ? 1.0f : 0.8f) + swing, fy = -0.5f - lifted;
+      float kx = hip_x + (fx - hip_x) * 0.45f, ky = cy - kKnee[k];
+      if (low) fx = hip_x + kFoot[k] * 0.45f, fy = -0.5f, kx = hip_x + kFoot[k] * 0.3f, ky = cy - 4;
+      if (p.on_back) fx = hip_x + kFoot[k] * 0.35f, fy = cy - 14 + k % 2 * 2, kx = hip_x + kFoot[k] * 0.4f,
+                     ky = cy - 7;
+      if (k == 0 && raise > 0.1f && (near || p.both_raise > 0.1f)) {  // front legs up: a greeting or a threat
+        kx = hip_x + 8, ky = cy - 12 - 2 * raise, fx = hip_x + 13, fy = cy - 8 - 9 * raise;
+      }
+      const Material& m = near ? hair : far_hair;
+      d.limb(hip_x, hip_y, kx, ky, near ? 2.3f : 2.0f, m, near);
+      d.limb(kx, ky, fx, fy, near ? 1.9f : 1.7f, m, near);
+      if (near) {
+        d.mark_oval(kx, ky, 1.6f, 1.6f, band);
+        d.mark_oval(kx + (fx - kx) * 0.55f, ky + (fy - ky) * 0.55f, 1.3f, 1.3f, band);
+      }
+    }
+    if (near == 0) d.oval(-8, cy - 2, 9, 7.5f, hair, true);  // abdomen between the far and near legs
+  }
+  // The body over the leg roots, its carapace lighter around the eyes.
+  d.mark_oval(-9.5f, cy - 5.5f, 3.5f, 2.2f, band);
+  d.oval(3.5f, cy, 6.5f, 5, hair, true);
+  d.mark_oval(4.5f, cy - 1.5f, 4.5f, 3, ramp(rgb(0x7a5e50)));
+  for (float x = -15; x <= -1; x += 2.3f)  // bristles
+    d.pixel(x, cy - 2 - 7.6f * std::sqrt(std::max(0.0f, 1 - (x + 8) * (x + 8) / 81.0f)), rgb(0xa08878));
+  // Eyes on the front of the body, fangs below them.
   const Transform outer = d.transform;
-  d.transform = outer.after(Transform::translate(2 + p.head_dx, cy + p.head_dy)).after(Transform::rotate(p.head_tilt * kDeg));
-  d.oval(0, 0, 5, 4, hair, true);
-  for (float x : {1.0f, 2.5f, 4.0f}) d.pixel(x, -2, rgb(0x111111));
-  d.pixel(3.2f, -3, rgb(0xffffff));
-  d.limb(4, 2, 5.5f, 3.5f, 1.6f, hair, false);  // fangs
-  set_hat(d, out.anchors, 0, -4);
+  d.transform = outer.after(Transform::translate(3.5f + p.head_dx * 0.3f, cy + std::min(p.head_dy * 0.3f, 2.0f)))
+                    .after(Transform::rotate(p.head_tilt * 0.5f * kDeg));
+  draw_eye(d, out.anchors, 2.6f, -2.2f, 1.3f, 0x1a1420, closed);
+  draw_eye(d, out.anchors, 5.0f, -1.8f, 1.1f, 0x1a1420, closed);
+  d.pixel(3.8f, -4, rgb(0x111111));
+  d.limb(5.5f, 2.5f, 6.5f, 4.5f, 1.8f, ramp(rgb(0x241a18)), false);
+  if (p.mouth > 0.15f) d.oval(7, 2, 0.8f, 0.5f + p.mouth, flat(rgb(0xc05060)));
+  set_hat(d, out.anchors, 0, -5);
   d.transform = outer;
-  for (float x = -12; x < 6; x += 2.5f) d.pixel(x, cy - 7.5f, rgb(0x8a7468));  // hairs
 }
 
 }  // namespace art

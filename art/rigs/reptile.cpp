@@ -14,7 +14,7 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   Anchors& a = out.anchors;
   const bool turtle = s.has(kShell);
-  d.transform = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -4 : 0));
+  d.transform = Transform::translate(kAnchorX, kGround - p.lift);
   const Material skin = ramp(rgb(s.body));
   const Material belly = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
@@ -23,6 +23,10 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float legs = p.lying || p.curled ? 0.5f : s.legs;
   const float cy = -legs - H + 1 + p.body_dy * 0.4f;
   const float sw = p.gait > 0 ? std::sin(6.2831853f * p.phase) * p.gait * 0.5f : 0;
+  const float raise = hide ? 0.0f : std::max(p.front_raise, p.both_raise);  // a swiping foreleg
+  auto raised_foreleg = [&] {
+    if (raise > 0.1f) d.limb(L * 0.55f, cy + H * 0.3f, L + 3 + 2 * raise, cy - 1 - 4 * raise, 3, skin);
+  };
   // Tail.
   const float tail_len = turtle ? 3 : L * 0.9f;
   const float tw = p.tail_swing * 0.1f;
@@ -33,13 +37,16 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       for (float x : {-L * 0.55f, L * 0.5f}) {
         const float dx = (near ? 1 : -1) * (x > 0 ? sw : -sw);
         const Material m = near ? skin : Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}};
+        if (near && x > 0 && raise > 0.1f) continue;  // drawn over the body below
         d.limb(x + (near ? 1 : -1), cy + H * 0.3f, x + dx + 1.5f, -1.5f, 3, m, near);
       }
   // Head and neck.
   const Transform outer = d.transform;
   float hx = L + (turtle ? 2 : 1) + p.head_dx - (hide ? 5 : 0), hy = cy - (turtle ? 1 : 0) + p.head_dy;
-  d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * kDeg));
   const float r = s.head;
+  hy = std::min(hy, -r - 0.5f);  // a low head reaches down to the ground, not through it
+  const float head_tilt = p.head_dy > 4 ? p.head_tilt * 0.4f : p.head_tilt;
+  d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
   if (turtle) {
     d.limb(-4, 2, 0, 0, 4, skin);
     d.oval(1, -0.5f, r, r * 0.85f, skin, true);
@@ -76,12 +83,14 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     for (float x : {-L * 0.5f, 0.0f, L * 0.5f}) d.mark_oval(x, cy - H * 0.25f, L * 0.2f, H * 0.4f, dark);
     d.mark_poly({{-L - 2, cy + H * 0.25f}, {L + 2, cy + H * 0.25f}, {L + 2, cy + H * 0.6f}, {-L - 2, cy + H * 0.6f}},
                 ramp(rgb(s.accent)));
+    raised_foreleg();
     return;
   }
   d.oval(0, cy, L, H, skin, true);
   d.mark_oval(0, cy + H * 0.6f, L * 0.85f, H * 0.4f, belly);
   for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x, cy - H - 0.2f, rgb(s.accent));
   for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x + 1, cy - H * 0.45f, rgb(s.accent));
+  raised_foreleg();
 }
 
 }  // namespace art

@@ -8,10 +8,21 @@
 
 namespace art {
 
+namespace {
+
+// A front paw lifted out in front of the body: swats, waves, begging.
+void draw_raised_paw(Drawing& d, const Pose& p, float L, float R, float cy, const Material& m) {
+  const float k = std::max(p.both_raise, p.front_raise);
+  if (k < 0.1f) return;
+  d.limb(L * 0.55f, cy + R * 0.35f, L + 2 + 2 * k, cy + R * 0.3f - 6 * k, 3, m);
+}
+
+}  // namespace
+
 void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   const float hop = (p.gait > 0 ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait * 0.8f : 0) + p.lift;
-  d.transform = Transform::translate(kAnchorX, kGround - hop - (p.in_box ? -4 : 0));
+  d.transform = Transform::translate(kAnchorX, kGround - hop);
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
@@ -38,7 +49,13 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     for (float k = -0.8f; k <= 0.81f; k += 0.32f)  // light quill tips
       d.pixel(k * L - 1, cy - R * std::sqrt(std::max(0.0f, 1 - k * k)) + 1.5f, rgb(s.extra));
     for (float k = -0.6f; k <= 0.61f; k += 0.4f) d.pixel(k * L, cy - R * 0.3f, rgb(s.extra));
-    if (p.curled) return;
+    if (p.curled) {
+      float hx = 0, hy = cy - R - 1, ax = 0, ay = 0, ux = 0, uy = -1;
+      d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);
+      out.anchors.hat_x = hx, out.anchors.hat_y = hy, out.anchors.hat_tilt = 0;
+      return;
+    }
+    draw_raised_paw(d, p, L, R, cy, face);
     const Transform outer = d.transform;
     d.transform = outer.after(Transform::translate(L * 0.7f + p.head_dx, cy + R * 0.3f + p.head_dy))
                       .after(Transform::rotate(p.head_tilt * 3.14159265f / 180.0f));
@@ -60,8 +77,7 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.mark_oval(L * 0.05f, cy - R * 0.5f, L * 0.3f, R * 0.4f, ramp(rgb(s.extra)));
   }
   d.mark_oval(L * 0.3f, cy + R * 0.5f, L * 0.6f, R * 0.45f, light);
-  if (p.both_raise > 0.1f || p.front_raise > 0.1f)
-    d.oval(L * 0.7f, cy + R * 0.1f - 3 * std::max(p.both_raise, p.front_raise), 1.8f, 1.6f, fur, true);
+  draw_raised_paw(d, p, L, R, cy, fur);
   Species head = s;
   head.features |= kCheeks * (s.has(kCheeks) ? 1 : 0);
   const float hr = s.head;
