@@ -1,18 +1,38 @@
 #include "contact.h"
 
+#include <algorithm>
+
+#include "assets/blob_registry.h"
 #include "clip_table.h"
-#include "rig.h"
 #include "recipe.h"
+#include "render/font.h"
+#include "rig.h"
 
 namespace art {
 
 namespace {
 
 constexpr int kScale = 3;
-constexpr std::uint8_t kBackdrop[4] = {236, 232, 224, 255};
+constexpr int kLabelWidth = 150;  // the clip-name column of a species sheet
+constexpr float kTextSize = 22;
+constexpr std::uint32_t kBackdrop = 0xFFE0E8EC;  // packed RGBA: #ece8e0
+constexpr std::uint32_t kInk = 0xFF331B24;       // the outline plum
 
-void backdrop(Image& img) {
-  for (int i = 0; i < img.width * img.height; ++i) std::copy(kBackdrop, kBackdrop + 4, img.rgba.data() + i * 4);
+// A sheet of `width` x `height` on the backdrop, with each label's text drawn at its
+// baseline; the sheet is opaque, so the premultiplied pixels are its straight RGBA.
+struct Label {
+  std::string text;
+  float x, baseline;
+};
+Image labelled_backdrop(int width, int height, const std::vector<Label>& labels) {
+  auto pixmap = burrowly::Pixmap::create(width, height);
+  pixmap->fill(kBackdrop);
+  const burrowly::Bytes font_bytes = burrowly::embedded_font();
+  const auto font = burrowly::Font::parse({font_bytes.begin(), font_bytes.end()});
+  for (const Label& l : labels) font->draw_text(*pixmap, l.text, l.x, l.baseline, kTextSize, kInk);
+  Image img(width, height);
+  std::copy_n(pixmap->data(), img.rgba.size(), img.rgba.data());
+  return img;
 }
 
 // The ground line under a cell, so floating and sinking show.
@@ -21,6 +41,14 @@ void ground_line(Image& img, int x, int y) {
     std::uint8_t* p = img.at(x + u, y + kGround * kScale);
     p[0] = 190, p[1] = 120, p[2] = 120;
   }
+}
+
+void draw_cell(Image& img, const Species& s, const Pose& pose, int x, int y) {
+  FrameArt art;
+  draw_figure(s, pose, false, art);
+  const auto px = art.drawing.render();
+  ground_line(img, x, y);
+  img.blit(px.data(), kCellW, kCellH, x, y, kScale);
 }
 
 const Species* find(const std::string& key) {
@@ -35,17 +63,13 @@ Image contact_species(const std::string& key) {
   const Species* s = find(key);
   if (!s) return {};
   const int cw = kCellW * kScale, ch = kCellH * kScale;
-  Image img(cw * 8, ch * int(kClips.size()));
-  backdrop(img);
-  for (std::size_t row = 0; row < kClips.size(); ++row) {
-    for (int i = 0; i < kClips[row].frames; ++i) {
-      FrameArt art;
-      draw_figure(*s, pose_for(kClips[row].name, i, kClips[row].frames), false, art);
-      const auto px = art.drawing.render();
-      ground_line(img, i * cw, int(row) * ch);
-      img.blit(px.data(), kCellW, kCellH, i * cw, int(row) * ch, kScale);
-    }
-  }
+  std::vector<Label> labels;
+  for (std::size_t row = 0; row < kClips.size(); ++row)
+    labels.push_back({std::string(kClips[row].name), 8, float(row * ch + ch / 2) + kTextSize / 3});
+  Image img = labelled_backdrop(kLabelWidth + cw * 8, ch * int(kClips.size()), labels);
+  for (std::size_t row = 0; row < kClips.size(); ++row)
+    for (int i = 0; i < kClips[row].frames; ++i)
+      draw_cell(img, *s, pose_for(kClips[row].name, i, kClips[row].frames), kLabelWidth + i * cw, int(row) * ch);
   return img;
 }
 
@@ -54,16 +78,12 @@ Image contact_all() {
   constexpr int kPerRow = 7;
   const int cw = kCellW * kScale, ch = kCellH * kScale;
   const int rows = (int(recipes.size()) + kPerRow - 1) / kPerRow;
-  Image img(cw * kPerRow, ch * rows);
-  backdrop(img);
-  for (std::size_t k = 0; k < recipes.size(); ++k) {
-    FrameArt art;
-    draw_figure(recipes[k], pose_for("sit", 0, 4), false, art);
-    const auto px = art.drawing.render();
-    const int x = int(k % kPerRow) * cw, y = int(k / kPerRow) * ch;
-    ground_line(img, x, y);
-    img.blit(px.data(), kCellW, kCellH, x, y, kScale);
-  }
+  std::vector<Label> labels;
+  for (std::size_t k = 0; k < recipes.size(); ++k)
+    labels.push_back({recipes[k].key, float(k % kPerRow) * cw + 8, float(k / kPerRow) * ch + kTextSize + 4});
+  Image img = labelled_backdrop(cw * kPerRow, ch * rows, labels);
+  for (std::size_t k = 0; k < recipes.size(); ++k)
+    draw_cell(img, recipes[k], pose_for("sit", 0, 4), int(k % kPerRow) * cw, int(k / kPerRow) * ch);
   return img;
 }
 
