@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kGap = 1;
 constexpr int kColumns = 11;
+constexpr int kMaxPatchX = 1013;  // blink patches start no further right
 
 struct Patch {
   std::vector<std::uint8_t> pixels;
@@ -38,11 +39,17 @@ int top_row(const std::vector<std::uint8_t>& px) {
 }
 
 Image face_from(const std::vector<std::uint8_t>& px, const Anchors& a) {
-  // Head and shoulders: a square around the eyes, enlarged three times.
-  constexpr int kSide = 53, kScale = 3;
-  const float cx = a.eyes.empty() ? a.hat_x : (a.eyes.x0 + a.eyes.x1) / 2;
-  const float cy = a.eyes.empty() ? a.hat_y + 8 : (a.eyes.y0 + a.eyes.y1) / 2;
-  const int x0 = int(std::lround(cx)) - kSide / 2, y0 = int(std::lround(cy)) - kSide / 2 + 4;
+  // Head and shoulders: a square around the eyes, enlarged four times.
+  constexpr int kSide = 40, kScale = 4;
+  // Without eyes to centre on, the upper part of the whole drawing.
+  Rect drawn;
+  for (int y = 0; y < kCellH; ++y)
+    for (int x = 0; x < kCellW; ++x)
+      if (px[(std::size_t(y) * kCellW + x) * 4 + 3]) drawn.add(float(x), float(y));
+  const float cx = a.eyes.empty() ? (drawn.x0 + drawn.x1) / 2 : (a.eyes.x0 + a.eyes.x1) / 2;
+  const float cy = a.eyes.empty() ? std::min(drawn.y0 + kSide / 2.0f - 4, (drawn.y0 + drawn.y1) / 2)
+                                  : (a.eyes.y0 + a.eyes.y1) / 2;
+  const int x0 = int(std::lround(cx)) - kSide / 2, y0 = int(std::lround(cy)) - kSide * 11 / 20;
   Image face(160, 160);
   for (int v = 0; v < kSide; ++v)
     for (int u = 0; u < kSide; ++u) {
@@ -50,7 +57,7 @@ Image face_from(const std::vector<std::uint8_t>& px, const Anchors& a) {
       if (sx < 0 || sy < 0 || sx >= kCellW || sy >= kCellH) continue;
       const std::uint8_t* p = px.data() + (std::size_t(sy) * kCellW + sx) * 4;
       if (!p[3]) continue;
-      for (int k = 0; k < kScale * kScale; ++k) std::copy(p, p + 4, face.at(1 + u * kScale + k % kScale, 1 + v * kScale + k / kScale));
+      for (int k = 0; k < kScale * kScale; ++k) std::copy(p, p + 4, face.at(u * kScale + k % kScale, v * kScale + k / kScale));
     }
   return face;
 }
@@ -62,6 +69,7 @@ SpeciesArt build_species(const Species& s) {
   std::vector<std::vector<std::uint8_t>> cells;
   std::vector<Patch> patches;
   std::vector<int> patch_of;  // per frame, index into patches or -1
+  std::vector<int> crop_top;  // per frame, empty rows cut off the top of its cell
   for (const ClipSpec& clip : kClips) {
     for (int i = 0; i < clip.frames; ++i) {
       const Pose pose = pose_for(clip.name, i, clip.frames);
@@ -92,8 +100,14 @@ SpeciesArt build_species(const Species& s) {
         patch_of.back() = int(patches.size());
         patches.push_back(std::move(patch));
       }
-      if (clip.name == "sit" && i == 0)
-        out.sit = std::clamp(float(kGround - top_row(cells.back())), 27.0f, 36.5f);
+      // The frame starts just above the drawing, at most 49 rows down (the ground row
+      // stays at 21 or more), keeping the hat point 4 rows and the blink patch inside.
+      const int top = top_row(cells.back());
+      int crop = std::clamp(top - 1, 0, 49);
+      if (rec.hat) crop = std::min(crop, std::max(0, int(std::floor((*rec.hat)[1])) - 4));
+      if (rec.blink) crop = std::min(crop, (*rec.blink)[5]);
+      crop_top.push_back(crop);
+      if (clip.name == "sit" && i == 0) out.sit = std::clamp(float(kGround - top), 27.0f, 36.5f);
       if (clip.name == "sit" && i == 0) out.face = face_from(cells.back(), art.anchors);
       out.frames.push_back(std::move(rec));
     }
@@ -104,7 +118,7 @@ SpeciesArt build_species(const Species& s) {
   int px = kGap, py = frames_bottom, shelf = 0;
   std::vector<std::array<int, 2>> patch_pos;
   for (const Patch& p : patches) {
-    if (px + p.w + kGap > kSheetWidth) px = kGap, py += shelf + kGap, shelf = 0;
+    if (px + p.w + kGap > kSheetWidth || px > kMaxPatchX) px = kGap, py += shelf + kGap, shelf = 0;
     patch_pos.push_back({px, py});
     px += p.w + kGap;
     shelf = std::max(shelf, p.h);
@@ -113,13 +127,18 @@ SpeciesArt build_species(const Species& s) {
   for (std::size_t k = 0; k < cells.size(); ++k) {
     const int x = kGap + int(k % kColumns) * (kCellW + kGap), y = kGap + int(k / kColumns) * (kCellH + kGap);
     out.sheet.blit(cells[k].data(), kCellW, kCellH, x, y);
-    out.frames[k].rect = {x, y, kCellW, kCellH};
+    const int crop = crop_top[k];
+    FrameRecord& rec = out.frames[k];
+    rec.rect = {x, y + crop, kCellW, kCellH - crop};
+    rec.gy -= crop;
+    if (rec.hat) (*rec.hat)[1] -= float(crop);
+    if (rec.blink) (*rec.blink)[5] -= crop;
     if (patch_of[k] >= 0) {
       const Patch& p = patches[patch_of[k]];
       const auto pos = patch_pos[patch_of[k]];
       out.sheet.blit(p.pixels.data(), p.w, p.h, pos[0], pos[1]);
-      (*out.frames[k].blink)[0] = pos[0];
-      (*out.frames[k].blink)[1] = pos[1];
+      (*rec.blink)[0] = pos[0];
+      (*rec.blink)[1] = pos[1];
     }
   }
   return out;
