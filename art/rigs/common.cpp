@@ -85,9 +85,10 @@ void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t i
     if (r >= 1.5f) d.pixel(x - r + 1, y + 0.9f, kOutline);
     return;
   }
-  d.oval(x, y, r, r * 1.2f, flat(rgb(iris)));
-  if (iris != 0x1a1420) d.oval(x + 0.3f, y + 0.3f, r * 0.5f, r * 0.75f, flat(rgb(0x1a1420)));
-  d.pixel(x - r * 0.45f, y - r * 0.55f, rgb(0xffffff));
+  // A tall iris round a dark pupil, the catch-light at the pupil's upper left.
+  d.oval(x, y, r, r * 1.3f, flat(rgb(iris)));
+  if (iris != 0x1a1420) d.oval(x + 0.2f, y + 0.2f, r * 0.6f, r * 0.95f, flat(rgb(0x1a1420)));
+  d.pixel(x - r * 0.3f, y - r * 0.5f, rgb(0xffffff));
 }
 
 void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float cx, float cy, bool closed) {
@@ -108,9 +109,10 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
       for (float side : {-1.0f, 1.0f}) {
         float bx = side * r * 0.45f - 1;
         float tipx = bx + side * e * 0.35f * spread, tipy = -r * 0.55f - e * 1.4f;
-        if (s.ears == Ears::bat)
-          d.oval(bx + side * 1.5f, -r * 0.6f - e * 0.6f, e * 0.55f, e * 0.85f, ear_m, true);
-        else
+        if (s.ears == Ears::bat) {  // tall rounded ears standing straight up
+          d.oval(bx + side * 1.2f, -r * 0.62f - e * 0.75f, e * 0.55f, e * 1.05f, ear_m, true);
+          d.mark_oval(bx + side * 1.2f, -r * 0.55f - e * 0.8f, e * 0.25f, e * 0.65f, flat(rgb(0xe8a0a0)));
+        } else
           d.poly({{bx - e * 0.55f, -r * 0.45f}, {tipx, tipy}, {bx + e * 0.55f, -r * 0.6f}}, ear_m, true);
         if (s.ears != Ears::bat)
           d.mark_poly({{bx - e * 0.25f, -r * 0.5f}, {tipx, tipy + 2.5f}, {bx + e * 0.25f, -r * 0.6f}},
@@ -175,8 +177,8 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   // Eyes.
   const float er = s.has(kBigEyes) ? 1.9f : 1.3f;
   const float ey = -r * 0.12f;
-  draw_eye(d, a, r * 0.02f, ey, er, s.eye, closed);
-  draw_eye(d, a, r * 0.55f, ey, er, s.eye, closed);
+  draw_eye(d, a, -r * 0.08f, ey, er, s.eye, closed);
+  draw_eye(d, a, r * 0.6f, ey, er, s.eye, closed);
   if (s.has(kWhiskers)) {
     d.pixel(sx + 1, sy + 1, rgb(0xd8d0c8));
     d.pixel(sx + 3, sy + 2, rgb(0xd8d0c8));
