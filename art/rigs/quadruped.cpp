@@ -20,27 +20,37 @@ struct Leg {
 Leg gait_leg(float hip_x, float hip_y, const Pose& p, float offset, float ground) {
   const float ph = p.phase + offset;
   const float dx = p.gait * std::sin(kTau * ph);
-  const float up = std::max(0.0f, std::cos(kTau * ph)) * p.gait * 0.45f;
+  const float up = std::max(0.0f, std::cos(kTau * ph)) * p.gait * 0.65f;
   return {hip_x, hip_y, hip_x + dx, ground - up};
 }
 
-void draw_legs(Drawing& d, const Species& s, const Pose& p, float half, float belly_y, bool near) {
+float sq(float v) { return v * v; }
+
+// How far below its centre a head reaches: a beard or a mane hangs lower.
+float head_drop(const Species& s) { return s.head * (s.has(kBeard) || s.has(kMane) ? 1.4f : 1.15f); }
+
+// The legs of one side, hips on the tilted body, feet placed in ground coordinates:
+// on the ground the planted feet rest on row 0, in the air they hang from the hips.
+void draw_legs(Drawing& d, const Species& s, const Pose& p, const Transform& body, float half, float hip_y,
+               bool near) {
   const Material fur = ramp(rgb(s.has(kDarkLegs) || s.has(kWool) ? s.accent : s.body));
   const Material sock = ramp(rgb(s.has(kPoints) ? s.accent : s.belly));
   const float w = std::max(2.5f, s.legs * 0.45f + (s.has(kFluffy) ? 1 : 0));
-  const float ground = -p.tuck * s.legs * 0.6f;
+  const bool airborne = p.lift > 0.5f;
   const float off = near ? 0.0f : 0.5f;
   const float shift = near ? 1.5f : -1.0f;
+  const Material m = near ? fur : Material{{fur.shade[2], fur.shade[2], fur.shade[3], fur.shade[3]}};
   for (int k = 0; k < 2; ++k) {
     const bool front = k == 0;
-    float hx = (front ? half * 0.62f : -half * 0.62f) + shift;
-    Leg leg = gait_leg(hx, belly_y, p, off + (front ? 0.5f : 0.0f), ground);
-    if (front && near && p.front_raise > 0.05f) {
-      leg.foot_x = hx + 4 + 3 * p.front_raise;
-      leg.foot_y = belly_y - 4 * p.front_raise;
+    float hx = (front ? half * 0.62f : -half * 0.62f) + shift, hy = hip_y;
+    body.apply(hx, hy);
+    const float ground = airborne ? hy + s.legs * (1 - 0.6f * p.tuck) + w / 2 : 0;
+    Leg leg = gait_leg(hx, hy, p, off + (front ? 0.5f : 0.0f), ground);
+    if (front && near && p.front_raise > 0.05f) {  // a paw lifted high in front of the chest
+      leg.foot_x = hx + 3 + 5 * p.front_raise;
+      leg.foot_y = hy - 2 - 6 * p.front_raise + w / 2;
     }
-    if (p.stretch > 3 && !p.seated) leg.foot_x += front ? p.stretch * 0.5f : -p.stretch * 0.3f;
-    const Material& m = near ? fur : Material{{fur.shade[2], fur.shade[2], fur.shade[3], fur.shade[3]}};
+    if (p.stretch > 3) leg.foot_x += front ? p.stretch * 0.6f : -p.stretch * 0.3f;
     d.limb(leg.hip_x, leg.hip_y, leg.foot_x, leg.foot_y - w / 2, w, m, near);
     if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(leg.foot_x, leg.foot_y - w / 2, w * 0.6f, w * 0.6f, sock);
     if (s.has(kHorns)) d.mark_oval(leg.foot_x, leg.foot_y - 0.5f, w * 0.55f, 0.8f, flat(rgb(0x4a3a30)));
@@ -70,7 +80,7 @@ void body_markings(Drawing& d, const Species& s, float cx, float cy, float rx, f
 void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   Anchors& a = out.anchors;
-  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? -2 : 0));
+  const Transform base = Transform::translate(kAnchorX, kGround - p.lift);
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const float L = s.length, H = s.height, legs = s.legs;
@@ -80,20 +90,28 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
   if (p.curled) {
     d.transform = base;
     const float R = (L + H) / 3.4f;
-    const float cy = -R + p.body_dy * 0.3f;
-    d.oval(0, cy, R + 2, R, fur, true);
+    const float ry = R + p.body_dy * 0.3f;  // breathing lifts the back
+    const float cy = -ry - 0.6f;
+    d.oval(0, cy, R + 2, ry, fur, true);
     if (wool) d.oval(-R * 0.3f, cy - R * 0.5f, R * 0.6f, R * 0.4f, fur);
-    draw_tail(d, s, -R, cy + R * 0.6f, -150);
+    // The tail wraps round the front of the ball.
+    if (s.tail != Tail::none && s.tail != Tail::stub && s.tail != Tail::curly) {
+      const bool bushy = s.tail == Tail::bushy || s.tail == Tail::white_tip || s.tail == Tail::ringed;
+      const Material& tail_m = s.has(kPoints) || s.tail == Tail::ringed ? ramp(rgb(s.accent)) : fur;
+      d.oval(-R * 0.05f, cy + R * 0.62f, R * 0.95f, bushy ? R * 0.32f : R * 0.2f, tail_m, true);
+      if (s.tail == Tail::white_tip) d.mark_oval(R * 0.75f, cy + R * 0.62f, R * 0.3f, R * 0.3f, light);
+    }
     Pose head_pose = p;
     head_pose.head_tilt = -12;
     head_pose.mouth = 0;
-    draw_head(d, a, s, head_pose, R * 0.55f, cy + R * 0.35f, closed);
+    draw_head(d, a, s, head_pose, R * 0.55f, std::min(cy + R * 0.35f, -head_drop(s) - 1), closed);
     d.oval(R * 0.2f, -2, 3, 2, fur, true);  // front paw under the chin
     return;
   }
   if (p.lying || p.on_back) {
     d.transform = base;
-    const float cy = -H * 0.5f + p.body_dy * 0.3f;
+    const float ry = H / 2 + p.body_dy * 0.3f;  // breathing lifts the back
+    const float cy = -ry - 0.6f;
     if (p.on_back) {
       d.oval(0, cy, L / 2 + 1, H / 2, fur, true);
       d.mark_oval(0, cy - H * 0.2f, L * 0.35f, H * 0.3f, light);
@@ -104,66 +122,80 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
       }
       draw_tail(d, s, -L / 2, cy + 1, -20 + p.tail_swing);
       Pose head_pose = p;
-      head_pose.head_tilt = 150;
-      draw_head(d, a, s, head_pose, L / 2 + s.head * 0.6f, -s.head * 0.95f, closed);
+      head_pose.head_tilt = 35;
+      draw_head(d, a, s, head_pose, L / 2 + s.head * 0.3f, -head_drop(s) - 1, closed);
       return;
     }
-    draw_tail(d, s, -L / 2 + 1, cy + 2, -30 + p.tail_swing);
-    d.oval(0, cy, L / 2 + 1 + fluff, H / 2, fur, true);
+    draw_tail(d, s, -L / 2 + 1, cy - 1, 10 + p.tail_swing * 0.5f);
+    d.oval(0, cy, L / 2 + 1 + fluff, ry, fur, true);
     if (wool) for (float k : {-0.5f, 0.0f, 0.5f}) d.oval(k * L * 0.5f, cy - H * 0.35f, L * 0.18f, H * 0.3f, fur);
     body_markings(d, s, 0, cy, L / 2, H / 2);
     const Material paw = ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.has(kSocks) ? s.belly : s.body));
     d.oval(L / 2 + 1, -1.8f, 3.5f, 1.8f, paw, true);
     d.oval(-L / 2 + 3, -1.8f, 3, 1.8f, paw, true);
     Pose head_pose = p;
-    draw_head(d, a, s, head_pose, L / 2 + s.head * 0.35f, -s.head * 0.9f - (p.lying && !p.eyes_closed ? 1 : 0),
-              closed);
+    draw_head(d, a, s, head_pose, L / 2 + s.head * 0.35f, -head_drop(s) - (p.eyes_closed ? 0.5f : 1.5f), closed);
     return;
   }
-  if (p.seated && !p.in_box) {
-    d.transform = base.after(Transform::translate(0, p.body_dy));
-    const float tw = H * 0.62f + fluff, th = H * 0.75f + legs * 0.45f;
+  if (p.seated || p.in_box) {
+    // Haunches and feet stay on the ground; breathing moves the chest and head.
+    d.transform = base;
+    const float breath = p.body_dy * 0.6f;
+    const float tw = H * 0.62f + fluff, th = H * 0.7f + legs * 0.35f - breath / 2;
     const float ty = -th - 0.5f;
-    draw_tail(d, s, -tw * 0.9f, -H * 0.45f, 15 + p.tail_swing);
+    draw_tail(d, s, -tw * 0.9f, -H * 0.5f - 1, std::min(25.0f, 15 + p.tail_swing));
     d.oval(-tw * 0.5f, -H * 0.5f, H * 0.62f + fluff, H * 0.5f, fur, true);  // haunch
     d.oval(1, ty, tw, th, fur, true);                                       // upright torso
     if (wool) d.oval(0, ty - th * 0.3f, tw * 0.9f, th * 0.5f, fur);
     if (s.belly != s.body) d.mark_oval(tw * 0.45f, ty + 1, tw * 0.5f, th * 0.75f, light);
     if (s.has(kStripes)) d.mark_oval(-tw * 0.4f, ty, 1.2f, th * 0.5f, ramp(rgb(s.accent)));
     if (s.has(kPatches)) d.mark_oval(-tw * 0.3f, ty - 2, tw * 0.5f, th * 0.4f, ramp(rgb(s.accent)));
-    d.oval(-tw * 0.35f, -1.5f, 3.2f, 1.8f, ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.body)), true);  // hind foot
-    // Front legs.
     const Material leg_m = ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.body));
+    d.oval(-tw * 0.35f, -1.5f, 3.2f, 1.8f, leg_m, true);  // hind foot
     const float w = std::max(2.5f, legs * 0.45f + fluff * 0.6f);
     const float chest_y = ty + th * 0.3f;
     d.limb(tw * 0.2f, chest_y, tw * 0.3f, -w / 2, w,
-           Material{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}});
+           Material{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}}, false);
     float fx = tw * 0.75f, fy = -w / 2;
     if (p.front_raise > 0.05f || p.both_raise > 0.05f) {
       const float k = std::max(p.front_raise, p.both_raise);
       fx = tw * 0.75f + 3 + 2 * k;
       fy = chest_y - 6 * k - (p.paw_to_face ? 6 : 0);
-      if (p.paw_to_face) fx = tw * 0.5f + s.head * 0.9f;
+      if (p.paw_to_face) fx = tw * 0.5f + s.head * 0.9f, fy = std::min(fy, ty - th * 0.6f);
     }
-    d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m);
+    d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m, fy < chest_y);  // a raised paw stands out
     if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, ramp(rgb(s.has(kPoints) ? s.accent : s.belly)));
-    draw_head(d, a, s, p, tw * 0.45f + p.head_dx, ty - th * 0.72f - s.head * 0.45f + p.head_dy, closed);
+    // A big head set low on the shoulders.
+    draw_head(d, a, s, p, tw * 0.45f + p.head_dx, ty - th * 0.6f - s.head * 0.35f + p.head_dy, closed);
     return;
   }
-  // Standing and moving, and sitting in the box.
+  // Standing and moving: the tilted body is raised until no part of it dips under
+  // the ground, the legs reach the ground from its hips.
   const float stretch = p.stretch;
-  const float belly_y = -legs + p.body_dy - (p.in_box ? -6 : 0);
-  const float cy = belly_y - H * 0.4f;
   const float half = L / 2 + stretch / 2;
-  d.transform = base.after(Transform::translate(0, cy)).after(Transform::rotate(p.body_tilt * kDeg))
-                    .after(Transform::translate(0, -cy));
-  if (!p.in_box) draw_legs(d, s, p, half, belly_y - 1, false);
+  const float rx = half + fluff, ry = H / 2 + fluff * 0.5f;
+  const float tilt = p.body_tilt * kDeg;
+  float hip_y = -legs + p.body_dy, cy = hip_y - H * 0.4f;
+  // Lowest points: the body's edge and, a little under it, the root of the tail.
+  const float tail_root_y = cy + half * std::sin(tilt) - H * 0.2f * std::cos(tilt);
+  const float low = std::max(cy + std::sqrt(sq(rx * std::sin(tilt)) + sq(ry * std::cos(tilt))), tail_root_y + 3);
+  if (low > -1) hip_y -= low + 1, cy -= low + 1;
+  const Transform body = Transform::translate(0, cy).after(Transform::rotate(tilt)).after(Transform::translate(0, -cy));
+  d.transform = base;
+  draw_legs(d, s, p, body, half, hip_y - 1, false);
+  d.transform = base.after(body);
   draw_tail(d, s, -half + 1, cy - H * 0.2f, p.tail_swing + (s.tail == Tail::thin ? -10 : 10));
-  d.oval(0, cy, half + fluff, H / 2 + fluff * 0.5f, fur, true);
+  d.oval(0, cy, rx, ry, fur, true);
   body_markings(d, s, 0, cy, half, H / 2);
-  if (!p.in_box) draw_legs(d, s, p, half, belly_y - 1, true);
-  const float neck_up = s.head * 0.7f;
-  draw_head(d, a, s, p, half + s.head * 0.25f + p.head_dx, cy - neck_up + p.head_dy, closed);
+  d.transform = base;
+  draw_legs(d, s, p, body, half, hip_y - 1, true);
+  // The head follows the body's tilt but never goes under the ground.
+  float hx = half + s.head * 0.25f + p.head_dx, hy = cy - s.head * 0.7f + p.head_dy;
+  body.apply(hx, hy);
+  hy = std::min(hy, -head_drop(s) - 1.5f);
+  Pose head_pose = p;
+  head_pose.head_tilt += p.body_tilt;
+  draw_head(d, a, s, head_pose, hx, hy, closed);
 }
 
 }  // namespace art
