@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "assets/atlas.h"
+#include "assets/catalogue.h"
 #include "assets/png_decode.h"
-#include "generate.h"
 
 namespace {
 
@@ -20,28 +20,18 @@ struct Sheet {
   const std::vector<burrowly::FrameRaw>& frames() const { return atlas.sizes.at("M").frames; }
 };
 
-const std::vector<art::Blob>& blobs() {
-  static const std::vector<art::Blob> all = art::generate_blobs();
-  return all;
-}
-
+// The embedded art set, read once per species.
 const Sheet& sheet(const std::string& species) {
   static std::map<std::string, Sheet> cache;
   auto it = cache.find(species);
   if (it != cache.end()) return it->second;
   Sheet s;
-  for (const art::Blob& b : blobs()) {
-    if (b.name == "atlas/" + species + ".json") {
-      auto parsed = burrowly::parse_atlas(std::string(b.bytes.begin(), b.bytes.end()));
-      EXPECT_TRUE(parsed.root) << parsed.error;
-      if (parsed.root) s.atlas = *parsed.root;
-    }
-    if (b.name == "sheet/" + species + ".png") {
-      auto decoded = burrowly::decode_png(b.bytes);
-      EXPECT_TRUE(decoded.image) << decoded.error;
-      if (decoded.image) s.image = *decoded.image;
-    }
-  }
+  auto parsed = burrowly::parse_atlas(burrowly::atlas_text(species));
+  EXPECT_TRUE(parsed.root) << parsed.error;
+  if (parsed.root) s.atlas = *parsed.root;
+  auto decoded = burrowly::decode_png(burrowly::sheet_png(species, "black"));
+  EXPECT_TRUE(decoded.image) << decoded.error;
+  if (decoded.image) s.image = *decoded.image;
   return cache.emplace(species, std::move(s)).first->second;
 }
 
@@ -71,12 +61,19 @@ Box opaque_box(const Sheet& s, const burrowly::FrameRaw& f) {
   return b;
 }
 
+// Pixels that differ between two frames placed on the same ground row (frames start
+// just above their drawing, so their heights differ).
 int differing_pixels(const Sheet& s, const burrowly::FrameRaw& a, const burrowly::FrameRaw& b) {
+  const std::uint8_t clear[4] = {0, 0, 0, 0};
+  auto at = [&](const burrowly::FrameRaw& f, int x, int row) {
+    const int y = f.gy + row;
+    if (x >= f.r[2] || y < 0 || y >= f.r[3]) return clear;
+    return &s.image.pixels[(std::size_t(f.r[1] + y) * s.image.width + f.r[0] + x) * 4];
+  };
   int n = 0;
-  for (int y = 0; y < a.r[3]; ++y)
-    for (int x = 0; x < a.r[2]; ++x) {
-      const std::uint8_t* pa = &s.image.pixels[(std::size_t(a.r[1] + y) * s.image.width + a.r[0] + x) * 4];
-      const std::uint8_t* pb = &s.image.pixels[(std::size_t(b.r[1] + y) * s.image.width + b.r[0] + x) * 4];
+  for (int row = -std::max(a.gy, b.gy); row < std::max(a.r[3] - a.gy, b.r[3] - b.gy); ++row)
+    for (int x = 0; x < std::max(a.r[2], b.r[2]); ++x) {
+      const std::uint8_t *pa = at(a, x, row), *pb = at(b, x, row);
       if (!std::equal(pa, pa + 4, pb)) ++n;
     }
   return n;
