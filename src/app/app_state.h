@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assets/asset_store.h"
+#include "config/profiles.h"
 #include "engine/desktop_sense.h"
 #include "engine/pet_engine.h"
 #include "render/font.h"
@@ -31,6 +32,7 @@ struct AppState {
   HANDLE mutex = nullptr;
   std::vector<MonitorInfo> monitors;
   std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
+  std::shared_ptr<ProfileIndex> profiles;  // shared with the engine's profile services
   std::unique_ptr<AssetStore> assets;  // the engine's and the renderer's art lookups point into it
   std::optional<PetEngine> engine;  // made at start-up, present for the whole run
   std::shared_ptr<SignalChannel> signals;  // the receiving end; the pipe thread pushes

@@ -8,10 +8,15 @@
 
 #include "app/app_state.h"
 #include "app/tray_app.h"
+#include "cli/send_signal.h"
+#include "config/profiles.h"
+#include "config/settings_file.h"
 #include "config/pet_names.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
 #include "render/store_art.h"
+#include "shell/profile_services.h"
+#include "shell/signal_listener.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/frame_loop.h"
@@ -73,6 +78,8 @@ void shut_down(HWND host) {
   delete_tray_icon(host);
   std::optional<AppState> app = app_slot().take();
   if (!app) return;
+  save_config(app->engine->config());
+  save_profiles_index(*app->profiles);
   if (app->tray_icon) DestroyIcon(app->tray_icon);
   app->overlays.clear();
   app->sensing.release();
@@ -105,17 +112,22 @@ int run_tray_app() {
   app.instance = instance;
   app.host = host;
   app.mutex = mutex;
-  Config config;
+  LoadedProfiles loaded = load_profiles();
+  Config& config = loaded.config;
+  app.profiles = std::make_shared<ProfileIndex>(std::move(loaded.index));
   app.assets = std::make_unique<AssetStore>();
   app.monitors = enumerate_monitors();
   create_overlays(app, config);
   app.tray_icon = create_tray_icon_handle();
   add_tray_icon(host, app.tray_icon, tray_tooltip(pet_display_name(config), config.profile_display));
   app.signals = std::make_shared<SignalChannel>();
+  auto wake = [host] { PostMessageW(host, kSignalReadyMessage, 0, 0); };
+  if (!start_signal_listener(app.signals, pipe_name(), wake)) fatal("pipe listener thread could not be started");
   app.sensing = SensingObjects::create();
   EngineServices services;
   services.atlas = [store = app.assets.get()](std::string_view animal) { return store->atlas_for(animal, "M"); };
-  app.engine = PetEngine::create(config, app.monitors, std::move(services));
+  bind_profile_services(services, app.profiles);
+  app.engine = PetEngine::create(std::move(config), app.monitors, std::move(services));
   app.art = store_art_lookup(*app.assets);
   app.font = load_ui_font();
   app.cpu.update(read_cpu_times());

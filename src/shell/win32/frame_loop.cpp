@@ -53,7 +53,8 @@ void frame_tick() {
   PetEngine& engine = *app->engine;
   for (SignalMsg& message : app->signals->drain()) {
     engine.on_signal(message);
-    if (!std::holds_alternative<ProfileMsg>(message)) engine.request_redraw();
+    if (std::holds_alternative<ProfileMsg>(message)) refresh_tooltip(*app);
+    else engine.request_redraw();
   }
   InputSnapshot input = poll_input(*app);
   std::size_t monitor_before = engine.monitor_index();

@@ -8,9 +8,12 @@
 #include "config/calendar.h"
 #include "config/languages.h"
 #include "config/pet_names.h"
+#include "config/profiles.h"
+#include "config/settings_file.h"
 #include "config/ui_strings.h"
 #include "platform/clock.h"
 #include "shell/menu_command.h"
+#include "shell/profile_services.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/frame_loop.h"
@@ -43,11 +46,6 @@ HMENU build_native_menu(const std::vector<MenuItem>& items) {
   return menu;
 }
 
-void refresh_tooltip(AppState& app) {
-  const Config& config = app.engine->config();
-  set_tray_tooltip(app.host, tray_tooltip(pet_display_name(config), config.profile_display));
-}
-
 // The nickname dialog: an empty answer brings the default name back.
 void name_pet() {
   HWND host = nullptr;
@@ -69,10 +67,34 @@ void name_pet() {
   Config& config = app->engine->config();
   if (name->empty()) config.pet_names.erase(config.pet);
   else config.pet_names[config.pet] = *name;
+  save_config(config);
   refresh_tooltip(*app);
 }
 
-void run_menu_command(std::uint32_t id) {
+// The new-profile and rename dialogs; the profile operations save what they change.
+void ask_profile_name(MenuCommandKind kind) {
+  HWND host = nullptr;
+  std::string initial;
+  Language lang = Language::en;
+  {
+    auto app = app_slot().borrow();
+    if (!app) return;
+    host = app->host;
+    lang = language_from_code(app->engine->config().lang);
+    if (kind == MenuCommandKind::rename_profile) initial = app->engine->config().profile_display;
+  }
+  const UiStrings& texts = ui_strings(lang);
+  Ui title = kind == MenuCommandKind::new_profile ? Ui::new_profile_title : Ui::rename_profile_title;
+  std::optional<std::string> name = ask_name(host, texts[title], initial, texts[Ui::ok], texts[Ui::cancel]);
+  if (!name) return;
+  auto app = app_slot().borrow();
+  if (!app) return;
+  if (kind == MenuCommandKind::new_profile) create_profile_in(*app->engine, *app->profiles, *name);
+  else rename_profile(app->engine->config(), *name);
+  refresh_tooltip(*app);
+}
+
+void run_menu_command(std::uint32_t id, const std::vector<ProfileEntry>& profiles) {
   MenuCommand command = decode_menu_command(id);
   if (command.kind == MenuCommandKind::toggle_autostart) {
     toggle_autostart();
@@ -84,6 +106,10 @@ void run_menu_command(std::uint32_t id) {
   }
   if (command.kind == MenuCommandKind::quit) {
     PostQuitMessage(0);
+    return;
+  }
+  if (command.kind == MenuCommandKind::new_profile || command.kind == MenuCommandKind::rename_profile) {
+    ask_profile_name(command.kind);
     return;
   }
   bool relayout = false;
@@ -99,8 +125,18 @@ void run_menu_command(std::uint32_t id) {
         refresh_tooltip(*app);
         break;
       case MenuCommandKind::set_coat: engine.change_pet(engine.config().pet, command.key); break;
+      case MenuCommandKind::delete_profile:
+        delete_active_profile_in(engine, *app->profiles);
+        refresh_tooltip(*app);
+        break;
+      case MenuCommandKind::switch_profile:
+        if (std::size_t(command.number) >= profiles.size()) return;
+        engine.switch_profile(profiles[std::size_t(command.number)].id);
+        refresh_tooltip(*app);
+        break;
       default:
         if (!apply_setting(engine.config(), command)) return;
+        save_config(engine.config());
         relayout = command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch;
         engine.request_redraw();
     }
@@ -110,15 +146,21 @@ void run_menu_command(std::uint32_t id) {
 
 }  // namespace
 
+void refresh_tooltip(AppState& app) {
+  const Config& config = app.engine->config();
+  set_tray_tooltip(app.host, tray_tooltip(pet_display_name(config), config.profile_display));
+}
+
 void open_tray_menu(HWND host) {
   std::vector<MenuItem> items;
+  std::vector<ProfileEntry> profiles;
   {
     auto app = app_slot().borrow();
     if (!app) return;
     const Config& config = app->engine->config();
     const LocalTime now = local_now();
     const std::int64_t days = days_together(config.first_day, day_mark(now.year, now.month, now.day));
-    std::vector<ProfileEntry> profiles{{config.profile_id, config.profile_display, config.pet}};
+    profiles = menu_profiles(*app->profiles);
     items = build_tray_menu({config, days, profiles, config.profile_id, autostart_enabled()});
   }
   HMENU menu = build_native_menu(items);
@@ -128,7 +170,7 @@ void open_tray_menu(HWND host) {
   UINT id = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, host,
                                 nullptr));
   DestroyMenu(menu);
-  if (id > 0) run_menu_command(id);
+  if (id > 0) run_menu_command(id, profiles);
 }
 
 bool autostart_enabled() {

@@ -7,9 +7,14 @@
 
 namespace burrowly {
 
+struct AppState;
+
 // Builds the menu from the current settings, tracks it at the cursor and runs the
 // chosen command. The application state is not borrowed while the menu is open.
 void open_tray_menu(HWND host);
+
+// Shows the current pet's name and the profile in the icon's tooltip.
+void refresh_tooltip(AppState& app);
 
 // Whether the "Burrowly" Run value exists for the current user.
 bool autostart_enabled();
