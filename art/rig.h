@@ -35,7 +35,8 @@ void draw_beetle(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
 void draw_spider(const Species& s, const Pose& pose, bool closed_eyes, FrameArt& out);
 
 // Shared parts.
-inline constexpr int kBoxPeekRow = kGround - 28;  // an animal in the box shows from this row up
+inline constexpr int kBoxRimRow = kGround - 20;   // the top edge of the box front
+inline constexpr int kBoxPeekRow = kGround - 28;  // an eyeless animal in the box shows from this row up
 void draw_box_back(Drawing& d);
 void draw_box_front(Drawing& d);
 // A drop of sweat beside the head (frame coordinates from the anchors).

@@ -6,17 +6,19 @@ namespace art {
 void add_small_mammals(std::vector<Species>& out) {
   Species rabbit = make_species("rabbit", Rig::rodent, 0xb59a80, 0xf4ece2, 0x8a7058);
   rabbit.length = 22, rabbit.height = 18, rabbit.head = 8, rabbit.snout = 0, rabbit.ear = 9;
-  rabbit.ears = Ears::tall, rabbit.tail = Tail::cotton, rabbit.nose = 0xd87890, rabbit.features = kWhiskers;
+  rabbit.ears = Ears::tall, rabbit.tail = Tail::cotton, rabbit.nose = 0xd87890;
+  rabbit.features = kWhiskers | kBigEyes;
   out.push_back(rabbit);
 
   Species hamster = make_species("hamster", Rig::rodent, 0xe3a65a, 0xfff4e4, 0xb87a38);
   hamster.length = 22, hamster.height = 20, hamster.head = 8, hamster.snout = 0, hamster.ear = 3;
-  hamster.ears = Ears::round, hamster.tail = Tail::none, hamster.nose = 0xd87890, hamster.features = kCheeks;
+  hamster.ears = Ears::round, hamster.tail = Tail::none, hamster.nose = 0xd87890;
+  hamster.features = kCheeks | kBigEyes;
   out.push_back(hamster);
 
   Species pig = make_species("guineapig", Rig::rodent, 0xfaf6ee, 0xfaf6ee, 0xe08a3c);
   pig.length = 30, pig.height = 17, pig.head = 8, pig.snout = 1, pig.ear = 3.5f, pig.extra = 0x2e2626;
-  pig.ears = Ears::petal, pig.tail = Tail::none, pig.features = kPatches;
+  pig.ears = Ears::petal, pig.tail = Tail::none, pig.features = kPatches | kBigEyes;
   out.push_back(pig);
 
   Species chin = make_species("chinchilla", Rig::rodent, 0xa9acb3, 0xe6e8ec, 0x7c8088);

@@ -27,7 +27,7 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     draw_tail(d, s, -H - 1, cy + 2, -20);
     d.oval(H * 0.8f, -2, 3.5f, 2, limb_m, true);
     Pose hp = p;
-    hp.head_tilt = p.on_back ? 150 : -8;
+    hp.head_tilt = p.on_back ? 50 : -8;  // on its back the face turns up
     draw_head(d, out.anchors, s, hp, H + s.head * 0.5f, -s.head * 0.95f, closed);
     return;
   }

@@ -43,7 +43,9 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       d.poly({{fx - 1.5f, -up}, {fx + 3.5f, -up}, {fx + 1.5f, -2.5f - up}}, leg_m);
     }
   }
-  const float tilt = p.body_tilt * 0.5f + (p.gait > 0 ? wobble * 5 : 0) + (lying ? -15 : 0);
+  const bool pecking = p.head_dy > 4;  // eat, sniff, dig: bent forward to the ground
+  const bool preening = p.paw_to_face;  // groom and wipe: the beak in the wing
+  const float tilt = p.body_tilt * 0.5f + (p.gait > 0 ? wobble * 5 : 0) + (lying ? -15 : 0) + (pecking ? -22 : 0);
   const Transform outer = d.transform;
   d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
   // Tail.
@@ -52,7 +54,9 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.oval(0, 0, W, H, body, true);
   d.mark_oval(W * 0.3f, H * 0.35f, W * 0.7f, H * 0.65f, belly);
   // Wing: raised for waves, swats and cheers, flapping in the air.
-  const float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
+  float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
+  if (preening) raise = 0.35f;
+  if (p.hot) raise = std::max(raise, 0.5f);  // wings held off the body to cool down
   const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
   d.transform = d.transform.after(Transform::translate(-W * 0.2f, -H * 0.2f)).after(Transform::rotate(-(70 * raise) * kDeg));
   d.oval(-1, 3, W * 0.55f, H * 0.6f, wing, true);
@@ -67,7 +71,10 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.limb(nx - 4, ny - 8, nx + 1, ny - 15, 3, body);
     hx = nx + 2 + p.head_dx, hy = ny - 17 + p.head_dy;
   }
-  d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * kDeg));
+  float head_tilt = p.head_tilt;
+  if (pecking) hx += 2, hy += flamingo ? 8 : 3, head_tilt = -30;
+  if (preening) hx -= W * 0.35f, hy += 3, head_tilt = -40;
+  d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
   const float r = s.head;
   if (owl) {
     d.poly({{-r * 0.8f, -r * 0.6f}, {-r * 0.6f, -r * 1.35f}, {-r * 0.2f, -r * 0.8f}}, body, true);

@@ -38,10 +38,15 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
     d.shift_since(figure, -below);
     dy -= below;
   }
-  if (pose.in_box) {
-    const int peek = std::min(0, kBoxPeekRow - d.top_since(figure));
-    d.shift_since(figure, peek);
-    dy += peek;
+  if (pose.in_box) {  // eyes over the rim, or at least the top of the head
+    const Rect& eyes = out.anchors.eyes;
+    const int peek = eyes.empty() ? kBoxPeekRow - d.top_since(figure) : kBoxRimRow - 1 - int(std::ceil(eyes.y1));
+    d.shift_since(figure, std::min(0, peek));
+    dy += std::min(0, peek);
+  } else if (pose.lift > 0) {  // a leap stays inside the frame
+    const int down = std::max(0, 1 - d.top_since(figure));
+    d.shift_since(figure, down);
+    dy += down;
   }
   out.anchors.hat_y += float(dy);
   if (!out.anchors.eyes.empty()) out.anchors.eyes.y0 += float(dy), out.anchors.eyes.y1 += float(dy);

@@ -61,7 +61,7 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
                       .after(Transform::rotate(p.head_tilt * 3.14159265f / 180.0f));
     d.poly({{-2, -4}, {8, 1}, {-2, 4}}, face, true);  // pointed snout
     d.oval(8, 0.5f, 1.3f, 1.1f, flat(rgb(0x1a1420)));
-    draw_eye(d, out.anchors, 1.5f, -1.2f, 1.3f, s.eye, closed);
+    draw_eye(d, out.anchors, 1.5f, -1.4f, 1.7f, s.eye, closed);
     if (p.mouth > 0.15f) d.oval(4.5f, 2.5f, 1.3f, 1 + p.mouth, flat(rgb(0x5a1f2a)));
     float hx = -1, hy = -4.5f, ax = 0, ay = 0, ux = 0, uy = -1;
     d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);

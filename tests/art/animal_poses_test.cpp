@@ -152,6 +152,30 @@ TEST(AnimalPoses, ClipsNeedingAMammalBodyStillAct) {
   }
 }
 
+TEST(AnimalPoses, InTheBoxTheHeadShowsOverTheRim) {
+  for (const std::string& species : kSmallAnimals) {
+    const Sheet& s = sheet(species);
+    for (const auto& f : s.frames()) {
+      if (f.n != "box") continue;
+      // Above the box and its open back (25 rows up), between the flaps.
+      int shown = 0;
+      for (int y = 0; y < f.gy - 25; ++y)
+        for (int x = f.ax - 15; x <= f.ax + 15; ++x) shown += alpha(s, f, x, y) != 0;
+      EXPECT_GE(shown, 20) << species << " " << f.i << " hides in the box";
+    }
+  }
+}
+
+TEST(AnimalPoses, LeapsStayInsideTheFrame) {
+  for (const std::string& species : kSmallAnimals) {
+    const Sheet& s = sheet(species);
+    for (const auto& f : s.frames()) {
+      if (f.n != "leap" && f.n != "jump" && f.n != "jumpup" && f.n != "cheer" && f.n != "hang") continue;
+      EXPECT_GT(opaque_box(s, f).y0, 0) << species << " " << f.n << " " << f.i << " is cut off at the top";
+    }
+  }
+}
+
 TEST(AnimalPoses, ButterflyShowsBothOpenWings) {
   const Sheet& s = sheet("butterfly");
   for (const char* clip : {"sit", "front", "sleep", "eat", "pet"}) {
