@@ -14,8 +14,6 @@ int not_built(std::string_view what, CliIo io) {
 
 }  // namespace
 
-int report_term(std::span<const std::string>, CliIo io) { return not_built("term", io); }
-int handle_hook(CliIo io) { return not_built("hook", io); }
 int run_smoke_test(CliIo io) { return not_built("--smoke-test", io); }
 
 }  // namespace burrowly

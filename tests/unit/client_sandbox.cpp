@@ -9,6 +9,8 @@
 
 #include "cli/dispatch.h"
 #include "cli/send_signal.h"
+#include "config/profiles.h"
+#include "config/settings_file.h"
 #include "platform/env.h"
 #include "platform/pipe.h"
 #include "shell/signal_batch.h"
@@ -51,6 +53,12 @@ CommandRun run_command(const std::vector<std::string>& args, const std::string& 
   std::istringstream in(input);
   int status = dispatch_command(args, {out, err, in});
   return {status, out.str(), err.str()};
+}
+
+void set_profile_language(const std::string& code) {
+  LoadedProfiles loaded = load_profiles();
+  loaded.config.lang = code;
+  save_config(loaded.config);
 }
 
 RecordingServer::RecordingServer() : name_(pipe_name()) {

@@ -34,6 +34,9 @@ struct CommandRun {
 // dispatch_command with the given standard input.
 CommandRun run_command(const std::vector<std::string>& args, const std::string& input = "");
 
+// Makes the active profile's language the one with this code, through its file.
+void set_profile_language(const std::string& code);
+
 // Listens on pipe_name() from construction until stop().
 class RecordingServer {
  public:
