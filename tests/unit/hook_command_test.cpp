@@ -34,11 +34,9 @@ TEST(HookCommand, FinishedAndWaitingReachThePet) {
 
 TEST(HookCommand, OtherInputSendsNothing) {
   ClientSandbox sandbox;
-  for (const char* input : {R"({"hook_event_name":"stop"})",
-                            R"({"hook_event_name":"Notification","notification_type":"Permission_prompt"})",
-                            R"({"hook_event_name":"Notification","notification_type":"idle_prompt"})",
-                            R"({"hook_event_name":"Stop"}{"hook_event_name":"Stop"})",
-                            R"(["Stop"])", "42", "", "{\"hook_event_name\":\"Stop\xFF\"}"})
+  // The mapping itself is tested with the event parser; here, that nothing goes out.
+  for (const char* input : {R"({"hook_event_name":"stop"})", R"({"hook_event_name":"Stop"}{"hook_event_name":"Stop"})",
+                            "{\"hook_event_name\":\"Stop\xFF\"}"})
     EXPECT_EQ(sent_for(input), Lines{}) << input;
 }
 

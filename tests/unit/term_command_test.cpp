@@ -25,10 +25,6 @@ TEST(TermCommand, EnglishReports) {
       {{"1", "x", "y", "z"}, R"j({"cmd":"fail","text":"y: failed 1"})j"},
       {{}, ""},
       {{"0", "99999999999999999999"}, ""},
-      {{"0", "18446744073709551615", "sleep"}, R"j({"cmd":"ok","text":"sleep done (18446744073709551615s)"})j"},
-      {{"+3", "+9", "  cargo build --release"}, R"j({"cmd":"fail","text":"cargo: failed 3"})j"},
-      {{"2147483648", "9", "npm"}, R"j({"cmd":"ok","text":"npm done (9s)"})j"},
-      {{"-2147483648", "0", "ls"}, R"j({"cmd":"fail","text":"ls: failed -2147483648"})j"},
   };
   ClientSandbox sandbox;
   testing::set_profile_language("en");
