@@ -28,7 +28,7 @@ Pose pose_for(std::string_view clip, int index, int count) {
 
   if (is(clip, {"sit", "front", "meow", "palm", "blep", "hi", "wave", "beg", "vibe", "bongo", "tilt",
                 "howl", "lick", "yawn", "groom", "pant", "hpant", "wipe", "fan", "look", "lookup", "peer",
-                "pet", "happy", "wag", "cheer"})) {
+                "pet", "happy", "wag", "cheer", "swat"})) {
     p.body_dy = 0.5f * (1 - c);  // breathing
   } else {
     p.seated = false;

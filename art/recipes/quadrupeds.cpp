@@ -44,7 +44,7 @@ void add_quadrupeds(std::vector<Species>& out) {
   out.push_back(shpic);
 
   Species corgi = quad("corgi", 0xd9893a, 0xfbf5ea, 0xa8602a);
-  corgi.length = 30, corgi.height = 11, corgi.legs = 4.5f, corgi.head = 9.5f, corgi.snout = 3.5f, corgi.ear = 7.5f;
+  corgi.length = 30, corgi.height = 11, corgi.legs = 4.5f, corgi.head = 9.5f, corgi.snout = 3.5f, corgi.ear = 8.5f;
   corgi.ears = Ears::huge, corgi.tail = Tail::none, corgi.features = kMuzzle | kSocks | kFluffy | kBigEyes;
   out.push_back(corgi);
 

@@ -80,7 +80,8 @@ void body_markings(Drawing& d, const Species& s, float cx, float cy, float rx, f
 void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   Anchors& a = out.anchors;
-  const Transform base = Transform::translate(kAnchorX, kGround - p.lift);
+  // In the box the animal sits up high enough for its head and shoulders to clear the rim.
+  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? 8 : 0));
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const float L = s.length, H = s.height, legs = s.legs;

@@ -41,10 +41,12 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
     }
     case Tail::fan: {  // the squirrel's S-shaped plume, taller than the body
       auto base = at(4, 4), mid = at(8, 14), top = at(4, 24);
+      // One plume: the three puffs merge without lines between them.
       d.oval(base.x, base.y, 4, 4, fur, true);
-      d.oval(mid.x, mid.y, 6, 8, fur, true);
-      d.oval(top.x + 2, top.y, 6, 5, fur, true);
+      d.oval(mid.x, mid.y, 6, 8, fur);
+      d.oval(top.x + 2, top.y, 6, 5, fur);
       d.mark_oval(mid.x - 2, mid.y + 2, 2, 5, light);
+      d.mark_oval(top.x + 1, top.y + 1, 2.5f, 2, light);
       break;
     }
     case Tail::stub: d.oval(x - 1, y - 1, 2.5f, 2, fur, true); break;
