@@ -35,7 +35,9 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
       break;
     }
     case Tail::curl_over: {
-      auto c = at(1, 10);
+      // Rising from the rump and rolled over the back.
+      auto c = at(1, 8);
+      d.limb(x, y, c.x + 1, c.y + 2, 4, fur);
       d.oval(c.x + 2, c.y, 6, 4.5f, s.belly ? light : fur, true);
       break;
     }
