@@ -29,9 +29,11 @@ SpriteSheet make_sprite_sheet(const DecodedImage& image, bool outlined) {
   SpriteSheet sheet;
   sheet.width = image.width;
   sheet.height = image.height;
-  sheet.plain_pixels = premultiplied(image);
-  sheet.pixels = sheet.plain_pixels;
-  if (outlined) draw_outline(image, sheet.pixels);
+  sheet.pixels = premultiplied(image);
+  if (outlined) {
+    sheet.unoutlined = sheet.pixels;
+    draw_outline(image, sheet.pixels);
+  }
   return sheet;
 }
 

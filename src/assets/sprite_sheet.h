@@ -8,14 +8,17 @@
 
 namespace burrowly {
 
-// Premultiplied RGBA, width * height * 4 bytes each, rows top to bottom. `pixels` carries
-// the black cat's light outline; `plain_pixels` never has it (the two are equal for
-// every other sheet). Frames are drawn from `pixels`, blink patches from `plain_pixels`.
+// Premultiplied RGBA, width * height * 4 bytes, rows top to bottom. `pixels` carries the
+// black cat's light outline; `plain()` never has it. Frames are drawn from `pixels`,
+// blink patches from `plain()`. Only an outlined sheet holds a second copy, so the
+// other sheets cost half the memory.
 struct SpriteSheet {
   std::vector<std::uint8_t> pixels;
-  std::vector<std::uint8_t> plain_pixels;
+  std::vector<std::uint8_t> unoutlined;  // empty unless the sheet is outlined
   std::uint32_t width = 0;
   std::uint32_t height = 0;
+
+  const std::vector<std::uint8_t>& plain() const { return unoutlined.empty() ? pixels : unoutlined; }
 };
 
 // The colour a black cat's outline pixel takes, premultiplied: white at alpha 87.

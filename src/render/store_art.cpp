@@ -9,7 +9,7 @@ FigureArtLookup store_art_lookup(AssetStore& store) {
     const SpriteSheet& sheet = *assets.sheet;
     return FigureArt{assets.atlas.get(),
                      {sheet.pixels.data(), sheet.width, sheet.height},
-                     {sheet.plain_pixels.data(), sheet.width, sheet.height}};
+                     {sheet.plain().data(), sheet.width, sheet.height}};
   };
 }
 

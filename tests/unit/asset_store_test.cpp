@@ -63,9 +63,9 @@ TEST_F(AssetStoreTest, OnlyTheBlackCatIsOutlined) {
   auto white = store.sheet_for("cat", "white");
   auto unknown_coat = store.sheet_for("cat", "purple");
   EXPECT_EQ(black->pixels[0], 87);
-  EXPECT_EQ(black->plain_pixels[0], 0);
-  EXPECT_EQ(white->pixels, white->plain_pixels);
-  EXPECT_EQ(unknown_coat->pixels, unknown_coat->plain_pixels);
+  EXPECT_EQ(black->plain()[0], 0);
+  EXPECT_EQ(white->plain().data(), white->pixels.data());
+  EXPECT_EQ(unknown_coat->plain().data(), unknown_coat->pixels.data());
 }
 
 TEST_F(AssetStoreTest, FacesArePremultiplied) {
