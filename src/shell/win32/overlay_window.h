@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "render/canvas.h"
 
@@ -34,7 +35,8 @@ class OverlayWindow {
 
   // Moves and resizes the window; the DIB and the pixmap follow a size change.
   void place(const ScreenRect& rect);
-  // Copies the pixmap to the screen; optionally re-asserts topmost.
+  // Copies the pixmap to the screen (only what changed since the last push);
+  // optionally re-asserts topmost.
   void push(bool reassert_topmost);
   void reassert_topmost();
   void show();
@@ -53,6 +55,7 @@ class OverlayWindow {
   void* bits_ = nullptr;
   ScreenRect rect_;
   std::optional<Pixmap> pixmap_;
+  std::vector<std::uint8_t> on_screen_;  // the pixmap as last pushed; empty before the first push
   bool shown_ = true;
 };
 
