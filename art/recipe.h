@@ -42,6 +42,7 @@ enum Feature : std::uint32_t {
   kWool = 1 << 24,
   kFluffy = 1 << 25,
   kPerch = 1 << 26,
+  kBigNose = 1 << 27,  // a large dark nose (koala)
 };
 
 struct Species {

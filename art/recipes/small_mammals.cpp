@@ -41,7 +41,7 @@ void add_bipeds(std::vector<Species>& out, const std::string& key) {
   } else if (key == "koala") {
     Species s = make_species("koala", Rig::biped, 0x9ea3a8, 0xeceef0, 0x7a7f86);
     s.length = 20, s.height = 20, s.legs = 8, s.head = 10, s.snout = 0, s.ear = 7.5f, s.blink = false;
-    s.nose = 0x2f2f33, s.ears = Ears::round, s.tail = Tail::none, s.features = kFluffy;
+    s.nose = 0x2f2f33, s.ears = Ears::round, s.tail = Tail::none, s.features = kFluffy | kBigNose | kBigEyes;
     out.push_back(s);
   } else if (key == "kangaroo") {
     Species s = make_species("kangaroo", Rig::biped, 0xc98b55, 0xf0d6b4, 0xa06a3a);

@@ -34,9 +34,9 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float cy = -H - (hopper ? 3 : 1) + p.body_dy * 0.6f;
   draw_tail(d, s, -W * 0.6f, hopper ? -3 : cy + H * 0.5f, hopper ? -8 : 10 + p.tail_swing);
   // Hind feet.
-  const float foot = hopper ? 7 : 3.5f;
-  d.oval(-W * 0.3f + foot * 0.5f - step, -1.8f, foot, 1.8f, limb_m, true);
-  d.oval(W * 0.1f + foot * 0.5f + step, -1.8f, foot, 1.8f, limb_m, true);
+  const float foot = hopper ? 7 : 4.5f, foot_h = hopper ? 1.8f : 2.6f;
+  d.oval(-W * 0.3f + foot * 0.5f - step, -foot_h, foot, foot_h, limb_m, true);
+  d.oval(W * 0.1f + foot * 0.5f + step, -foot_h, foot, foot_h, limb_m, true);
   d.oval(-W * 0.2f, cy + H * 0.55f, W * 0.55f, H * 0.45f, limb_m, true);  // haunch
   d.oval(0, cy, W, H, fur, true);
   if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
@@ -47,8 +47,8 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float sx = W * 0.35f, sy = cy - H * 0.45f;
   const float ex = sx + 3 + (p.paw_to_face ? 1 : 2) + 2 * k, ey = sy + arm * (1 - 1.7f * k) - (p.paw_to_face ? 8 : 0);
   d.limb(sx - 3, sy, sx - 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise),
-         hopper ? 2.2f : 3, Material{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}});
-  d.limb(sx, sy, ex, ey, hopper ? 2.2f : 3.2f, limb_m);
+         hopper ? 2.2f : 4, Material{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}});
+  d.limb(sx, sy, ex, ey, hopper ? 2.2f : 4.4f, limb_m);
   draw_head(d, out.anchors, s, p, W * 0.3f + p.head_dx, cy - H - s.head * 0.55f + 2 + p.head_dy, closed);
 }
 

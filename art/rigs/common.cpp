@@ -169,7 +169,10 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.pixel(nose_x - 1.5f, nose_y + 1, rgb(0x9a4a5a));
     d.pixel(nose_x - 0.2f, nose_y + 1, rgb(0x9a4a5a));
   } else {
-    d.oval(nose_x - 0.8f, nose_y, 1.3f, 1.0f, flat(rgb(s.nose)));
+    if (s.has(kBigNose))
+      d.oval(nose_x - 0.4f, nose_y + 1.8f, 2.1f, 2.7f, ramp(rgb(s.nose)), true);
+    else
+      d.oval(nose_x - 0.8f, nose_y, 1.3f, 1.0f, flat(rgb(s.nose)));
   }
   // Mouth.
   if (pose.mouth > 0.15f) {

@@ -40,21 +40,28 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   if (s.has(kQuills)) {
     const Material quill = ramp(rgb(s.accent));
     const Material face = ramp(rgb(s.belly));
-    if (p.curled) {
-      d.oval(0, cy, L + 1, R + 1, quill, true);
-    } else {
-      d.oval(L * 0.55f, cy + R * 0.25f, R * 0.75f, R * 0.7f, face, true);
-      d.oval(-1, cy, L, R, quill, true);
+    // Spiky coat: the front of the ball stays smooth where the face is, the belly under it.
+    const float ccx = p.curled ? 0.0f : -1.0f, rx = p.curled ? L + 1 : L, ry = p.curled ? R + 1 : R;
+    const float from = p.curled ? -20.0f : 12.0f, to = p.curled ? 200.0f : 205.0f;
+    std::vector<burrowly::Point> coat;
+    std::vector<burrowly::Point> tips;
+    for (int i = 0; i < 40; ++i) {
+      const float deg = float(i) * 9, a = deg * 3.14159265f / 180.0f;
+      const bool spiky = deg >= from && deg <= to;
+      const float out_r = spiky && i % 2 == 0 ? 3.2f : 0.0f;
+      coat.push_back({ccx + (rx + out_r) * std::cos(a), cy - (ry + out_r) * std::sin(a)});
+      if (out_r > 0) tips.push_back({ccx + (rx + 1.6f) * std::cos(a), cy - (ry + 1.6f) * std::sin(a)});
     }
-    for (float k = -0.8f; k <= 0.81f; k += 0.32f)  // light quill tips
-      d.pixel(k * L - 1, cy - R * std::sqrt(std::max(0.0f, 1 - k * k)) + 1.5f, rgb(s.extra));
-    for (float k = -0.6f; k <= 0.61f; k += 0.4f) d.pixel(k * L, cy - R * 0.3f, rgb(s.extra));
+    d.poly(coat, quill, true);
+    for (const burrowly::Point& t : tips) d.pixel(t.x, t.y, rgb(s.extra));  // light quill tips
+    for (float k = -0.6f; k <= 0.61f; k += 0.3f) d.pixel(ccx + k * rx, cy - ry * (0.55f - 0.2f * k * k), rgb(s.extra));
     if (p.curled) {
       float hx = 0, hy = cy - R - 1, ax = 0, ay = 0, ux = 0, uy = -1;
       d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);
       out.anchors.hat_x = hx, out.anchors.hat_y = hy, out.anchors.hat_tilt = 0;
       return;
     }
+    d.oval(L * 0.62f, cy + R * 0.3f, R * 0.62f, R * 0.58f, face, true);  // the face, in front of the quills
     draw_raised_paw(d, p, L, R, cy, face);
     const Transform outer = d.transform;
     d.transform = outer.after(Transform::translate(L * 0.7f + p.head_dx, cy + R * 0.3f + p.head_dy))
@@ -68,7 +75,6 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     out.anchors.hat_x = hx, out.anchors.hat_y = hy;
     out.anchors.hat_tilt = std::atan2(-(ux - ax), -(uy - ay)) * 180.0f / 3.14159265f;
     d.transform = outer;
-    d.pixel(-L * 0.2f, cy - R - 0.5f, rgb(s.extra));
     return;
   }
   d.oval(-1, cy, L, R * flatten, fur, true);
