@@ -141,7 +141,8 @@ Pose pose_for(std::string_view clip, int index, int count) {
                       p.tongue = true;
   if (clip == "fan") p.front_raise = 0.6f + 0.4f * s, p.mouth = 0.5f, p.tongue = true;
   if (clip == "tilt") p.head_tilt = 18 * s;
-  if (clip == "spin") p.body_tilt = 0, p.gait = 3, p.phase = t, p.tail_swing = 30 * s, p.head_tilt = 10 * c;
+  if (clip == "spin") p.body_tilt = 0, p.gait = 3, p.phase = t, p.tail_swing = 30 * s, p.head_tilt = 10 * c,
+                      p.turned = t >= 0.25f && t < 0.75f;
   if (clip == "howl") p.head_tilt = 30, p.mouth = 0.7f, p.eyes_closed = true;
   if (clip == "meow") p.mouth = index % 2 ? 0.7f : 0.2f, p.head_tilt = 6;
   if (clip == "play") p.on_back = index >= 3, p.lying = index >= 3, p.both_raise = 0.8f, p.tuck = 0.4f,

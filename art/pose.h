@@ -31,6 +31,7 @@ struct Pose {
   bool box_only = false;
   bool paw_to_face = false;  // groom, wipe
   bool hot = false;          // pant, hpant, flat, wipe: rigs without a panting tongue show it otherwise
+  bool turned = false;       // facing the other way: the middle of a spin
 };
 
 // The pose of frame `index` of `clip` (which has `count` frames). Cycles loop:

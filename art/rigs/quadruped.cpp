@@ -81,7 +81,8 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
   Drawing& d = out.drawing;
   Anchors& a = out.anchors;
   // In the box the animal sits up high enough for its head and shoulders to clear the rim.
-  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? 8 : 0));
+  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? 8 : 0))
+                             .after(Transform::scale(p.turned ? -1.0f : 1.0f, 1));
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const float L = s.length, H = s.height, legs = s.legs;
