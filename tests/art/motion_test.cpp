@@ -81,6 +81,17 @@ TEST(ShippedMotion, WalkAndRunMoveTheLegsInTurnRunStridesLonger) {
   }
 }
 
+TEST(ShippedMotion, SpinFacesTheOtherWayHalfwayRound) {
+  for (const std::string& key : four_legged()) {
+    SCOPED_TRACE(key);
+    const auto& frames = burrowly::clip_frames(shipped(key).atlas, "spin");
+    const FrameRaw &start = frames.front(), &half = frames[frames.size() / 2];
+    ASSERT_TRUE(start.bl && half.bl);
+    EXPECT_GT((*start.bl)[4], start.ax) << "the eyes lead to the right";
+    EXPECT_LT((*half.bl)[4] + (*half.bl)[2], half.ax) << "the eyes lead to the left";
+  }
+}
+
 TEST(ShippedMotion, CyclesLoopWithoutAJump) {
   for (const std::string& key : four_legged()) {
     SCOPED_TRACE(key);
