@@ -52,7 +52,7 @@ void add_critters(std::vector<Species>& out, const std::string& key) {
     out.push_back(s);
   } else if (key == "frog") {
     Species s = make_species("frog", Rig::frog, 0x6dbf4b, 0xd7ef9a, 0x4a9a30);
-    s.length = 22, s.height = 14, s.eye = 0x2a2420;
+    s.length = 26, s.height = 17, s.eye = 0x2a2420;
     out.push_back(s);
   } else if (key == "ladybug") {
     Species s = make_species("ladybug", Rig::beetle, 0xe53935, 0xe53935, 0x1f1f24);

@@ -50,14 +50,14 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const Transform body = d.transform;
   d.transform = body.after(Transform::translate(W * 0.35f + p.head_dx, -H * 0.55f + p.head_dy))
                     .after(Transform::rotate(p.head_tilt * 0.6f * kDeg));
-  d.oval(-1.5f, -2.5f, 3, 2.8f, skin, true);
-  d.oval(4, -2.5f, 3, 2.8f, skin, true);
-  draw_eye(d, out.anchors, -1.2f, -2.8f, 1.6f, s.eye, closed);
-  draw_eye(d, out.anchors, 4.3f, -2.8f, 1.6f, s.eye, closed);
+  d.oval(-2, -3, 3.8f, 3.5f, skin, true);
+  d.oval(4.5f, -3, 3.8f, 3.5f, skin, true);
+  draw_eye(d, out.anchors, -1.6f, -3.4f, 2.1f, s.eye, closed);
+  draw_eye(d, out.anchors, 4.9f, -3.4f, 2.1f, s.eye, closed);
   const float open = p.mouth;
   d.poly({{0, 2}, {W * 0.75f, 2.2f + open}, {W * 0.6f, 3 + 2 * open}, {0.5f, 2.6f}}, flat(rgb(0x3a4a24)));
   if (p.tongue) d.oval(W * 0.7f, 3.5f + open, 1.5f, 1.2f, flat(rgb(0xf07890)));
-  set_hat(d, out.anchors, 1.3f, -5.2f);
+  set_hat(d, out.anchors, 1.3f, -6.3f);
   d.transform = body;
 }
 
