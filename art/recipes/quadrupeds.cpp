@@ -72,7 +72,7 @@ void add_quadrupeds(std::vector<Species>& out) {
   out.push_back(chihuahua);
 
   Species cocker = quad("cocker", 0xd99a4e, 0xf0c07e, 0xa8682a);
-  cocker.length = 26, cocker.height = 14, cocker.legs = 7, cocker.head = 10, cocker.snout = 3.5f, cocker.ear = 8;
+  cocker.length = 26, cocker.height = 14, cocker.legs = 7, cocker.head = 10, cocker.snout = 3.5f, cocker.ear = 9.5f;
   cocker.ears = Ears::floppy, cocker.tail = Tail::stub, cocker.extra = 0xb8742e;
   cocker.features = kFluffy | kMuzzle | kBigEyes;
   out.push_back(cocker);
@@ -108,7 +108,7 @@ void add_more_quadrupeds(std::vector<Species>& out, const std::string& key) {
     out.push_back(s);
   } else if (key == "minipig") {
     Species s = quad("minipig", 0xf6a9b6, 0xfac4cc, 0xe88a9a);
-    s.length = 26, s.height = 15, s.legs = 5, s.head = 10, s.snout = 2, s.ear = 4;
+    s.length = 26, s.height = 15, s.legs = 5, s.head = 10, s.snout = 3, s.ear = 4.5f;
     s.ears = Ears::floppy, s.tail = Tail::curly, s.extra = 0xe88a9a, s.features = kSnoutDisc;
     out.push_back(s);
   } else if (key == "sheep") {
