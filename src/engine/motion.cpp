@@ -274,6 +274,9 @@ void PetEngine::replace_monitors(std::vector<MonitorInfo> monitors) {
   monitors_ = std::move(monitors);
   if (monitor_index_ >= monitors_.size()) monitor_index_ = 0;
   x_ = std::min(std::max(width() - 30, 40.0f), std::max(x_, 30.0f));
+  // A walk under way ends on the new lane, not past its edge.
+  if (auto* walk = std::get_if<WalkActivity>(&activity_))
+    walk->target = pin(walk->target, 24 * scale(), width() - 24 * scale());
   reset_body(facing_);
   redraw_ = true;
 }

@@ -96,7 +96,10 @@ void PetEngine::handle_stroke(float dt) {
     stroke_meter_ += std::abs(dx);
     if (dx * stroke_last_dx_ <= 0) stroke_meter_ += 18;
     stroke_last_dx_ = dx;
-    if (stroke_meter_ > 68 * s && activity() != Activity::petted) {
+    // A pet in mid-air is not petted: it would hang there, and a jump from there would
+    // carry it higher each time, out of its window.
+    const bool airborne = lift_ > 0 && activity() != Activity::walk;
+    if (stroke_meter_ > 68 * s && activity() != Activity::petted && !airborne) {
       stroke_meter_ = 0;
       config_.stat_pet_today += 1;
       config_.stat_pet_all += 1;

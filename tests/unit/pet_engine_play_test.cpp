@@ -143,6 +143,29 @@ TEST(PetPlayStroking, ReversalsCompleteAStrokeSoonerAndTheCountIsSaved) {
   EXPECT_EQ(reversing_rig.saves.back().stat_pet_today, 1u);
 }
 
+TEST(PetPlayStroking, StrokesInMidJumpWaitForTheLanding) {
+  EngineRig rig;
+  PetEngine engine = rig.make(quiet_config());
+  for (int click = 0; click < 3; ++click) {
+    engine.tick(0.05f, on_pet(engine, 0, true), {});
+    engine.tick(0.05f, on_pet(engine), {});
+  }
+  ASSERT_EQ(engine.activity(), Activity::jump);
+  // Quick strokes across the pet where it is in the air, until it lands.
+  float peak = 0;
+  int tick = 0;
+  for (; tick < 40 && (tick < 2 || engine.lift() > 0); ++tick) {
+    InputSnapshot input = on_pet(engine, tick % 2 ? 8.0f : -8.0f);
+    input.cursor_y -= static_cast<int>(engine.lift());
+    engine.tick(0.033f, input, {});
+    peak = std::max(peak, engine.lift());
+    EXPECT_NE(engine.activity(), Activity::petted) << "petted in the air at tick " << tick;
+  }
+  EXPECT_GT(peak, 20.0f);
+  EXPECT_LT(tick, 40) << "the pet never came down";
+  EXPECT_FLOAT_EQ(engine.lift(), 0.0f);
+}
+
 TEST(PetPlayBall, ThrownToyBouncesAtMostWhileFastAndGameEnds) {
   EngineRig rig;
   PetEngine engine = rig.make(quiet_config());
@@ -223,6 +246,25 @@ TEST(PetPlayMonitors, BlockedMonitorsAreSkippedAndNoneUsableFails) {
   EXPECT_FALSE(engine.hop_monitor(+1));
   EXPECT_EQ(engine.monitor_index(), 2u);
   EXPECT_EQ(engine.activity(), Activity::idle);
+}
+
+TEST(PetPlayMonitors, WalkUnderWayStaysOnANarrowerLaneAfterReLayout) {
+  std::vector<MonitorInfo> monitors(2);
+  monitors[1].x = 1920;
+  monitors[1].width = 3840;
+  monitors[1].primary = false;
+  EngineRig rig;
+  PetEngine engine = rig.make(quiet_config(), monitors);
+  ASSERT_TRUE(engine.hop_monitor(+1));  // walks in from the left edge towards the middle, x 1920
+  EngineRig::run(engine, 2);
+  ASSERT_EQ(engine.activity(), Activity::walk);
+  monitors[1].width = 1280;
+  engine.replace_monitors(monitors);
+  for (int tick = 0; tick < 400 && engine.activity() == Activity::walk; ++tick) {
+    engine.tick(0.05f, EngineRig::far_input(), {});
+    ASSERT_LE(engine.x(), 1280.0f) << "walked off the lane at tick " << tick;
+  }
+  EXPECT_NE(engine.activity(), Activity::walk);
 }
 
 TEST(PetPlayMonitors, NarrowMonitorPinsTheJumpAtTheLowerBound) {
