@@ -27,10 +27,36 @@ std::optional<Pixmap> Pixmap::create(std::uint32_t width, std::uint32_t height) 
   return Pixmap(width, height);
 }
 
+IntRect united(const IntRect& a, const IntRect& b) {
+  if (a.empty()) return b.empty() ? IntRect{} : b;
+  if (b.empty()) return a;
+  std::int64_t x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+  std::int64_t x1 = std::max(std::int64_t(a.x) + a.width, std::int64_t(b.x) + b.width);
+  std::int64_t y1 = std::max(std::int64_t(a.y) + a.height, std::int64_t(b.y) + b.height);
+  return {std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)};
+}
+
+void Pixmap::mark_drawn(IntRect rect) {
+  std::int64_t x0 = std::max<std::int64_t>(rect.x, 0), y0 = std::max<std::int64_t>(rect.y, 0);
+  std::int64_t x1 = std::min<std::int64_t>(std::int64_t(rect.x) + rect.width, width_);
+  std::int64_t y1 = std::min<std::int64_t>(std::int64_t(rect.y) + rect.height, height_);
+  if (x0 >= x1 || y0 >= y1) return;
+  drawn_ = united(drawn_, {std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
+}
+
+void Pixmap::clear_drawn() {
+  if (drawn_.empty()) return;
+  const std::size_t stride = std::size_t(width_) * 4;
+  for (std::int32_t y = drawn_.y; y < drawn_.y + drawn_.height; ++y)
+    std::memset(data_.data() + std::size_t(y) * stride + std::size_t(drawn_.x) * 4, 0, std::size_t(drawn_.width) * 4);
+  drawn_ = {};
+}
+
 void Pixmap::fill(std::uint32_t color) {
   std::uint32_t a = color >> 24;
   std::uint8_t px[4] = {std::uint8_t(mul255(color & 0xFF, a)), std::uint8_t(mul255((color >> 8) & 0xFF, a)),
                         std::uint8_t(mul255((color >> 16) & 0xFF, a)), std::uint8_t(a)};
+  drawn_ = a == 0 ? IntRect{} : IntRect{0, 0, std::int32_t(width_), std::int32_t(height_)};
   if (px[0] == px[1] && px[1] == px[2] && px[2] == px[3]) {
     std::memset(data_.data(), px[0], data_.size());
     return;

@@ -14,7 +14,20 @@ constexpr std::uint32_t pack_rgba(std::uint8_t r, std::uint8_t g, std::uint8_t b
   return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16) | (std::uint32_t(a) << 24);
 }
 
+struct IntRect {
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+
+  bool empty() const { return width <= 0 || height <= 0; }
+  bool operator==(const IntRect&) const = default;
+};
+
+// The smallest rectangle holding both; an empty one adds nothing.
+IntRect united(const IntRect& a, const IntRect& b);
+
 // Premultiplied RGBA, 8 bits per channel, rows top to bottom, stride width * 4.
+// The pixmap keeps the rectangle that holds every pixel drawn since it was last
+// cleared, so clearing and copying out can stay within it. Code that writes pixels
+// through data() marks what it wrote with mark_drawn.
 class Pixmap {
  public:
   // Nothing when a side is 0 or the buffer would be unreasonably large.
@@ -30,10 +43,18 @@ class Pixmap {
   void fill(std::uint32_t color);
   void clear() { fill(0); }
 
+  // Outside this rectangle every pixel is transparent black.
+  const IntRect& drawn_bounds() const { return drawn_; }
+  // Widens drawn_bounds() to include a rectangle (clipped to the pixmap).
+  void mark_drawn(IntRect rect);
+  // Leaves the same pixels as clear(), touching only drawn_bounds().
+  void clear_drawn();
+
  private:
   Pixmap(std::uint32_t w, std::uint32_t h) : width_(w), height_(h), data_(std::size_t(w) * h * 4) {}
   std::uint32_t width_ = 0, height_ = 0;
   std::vector<std::uint8_t> data_;
+  IntRect drawn_;
 };
 
 // x' = sx*x + kx*y + tx, y' = ky*x + sy*y + ty (pixmap coordinates, y down).
@@ -96,10 +117,6 @@ void stroke_path(Pixmap& pixmap, const Path& path, const Stroke& stroke, std::ui
 struct ImageView {
   const std::uint8_t* pixels = nullptr;
   std::uint32_t width = 0, height = 0;
-};
-
-struct IntRect {
-  std::int32_t x = 0, y = 0, width = 0, height = 0;
 };
 
 enum class Sampling { nearest, bilinear };

@@ -196,6 +196,7 @@ void fill_contours(Pixmap& pixmap, const std::vector<Contour>& contours, std::ui
   int y0 = int(std::clamp(std::floor(min_y), 0.0, double(pixmap.height())));
   int y1 = int(std::clamp(std::ceil(max_y), 0.0, double(pixmap.height())));
   if (x0 >= x1 || y0 >= y1) return;
+  pixmap.mark_drawn({x0, y0, x1 - x0, y1 - y0});
 
   AreaAccumulator area(x1 - x0, y1 - y0, anti_alias);
   for (const Contour& c : contours) {

@@ -17,7 +17,8 @@ const FrameRaw* frame_of(const SizeAtlas& atlas, const std::string& clip, std::u
 
 }  // namespace
 
-void render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
+IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
+  const IntRect before = pixmap.drawn_bounds();
   const float u = s.display_scale;
   const float ground = s.habitat.ground_y;
 
@@ -63,6 +64,7 @@ void render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLooku
                         {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), ground, !s.habitat.top_mode}};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);
+  return united(before, pixmap.drawn_bounds());
 }
 
 }  // namespace burrowly

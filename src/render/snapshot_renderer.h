@@ -26,7 +26,9 @@ using FigureArtLookup =
 
 // Clears the pixmap and draws the snapshot: props, figures with blink and outfit,
 // toy, particles, and the speech bubble of the first figure (above it, or below it
-// on the top-edge lane), all at the snapshot's display scale.
-void render_snapshot(Pixmap& pixmap, const DrawSnapshot& snapshot, const FigureArtLookup& art, const Font& font);
+// on the top-edge lane), all at the snapshot's display scale. Returns the rectangle
+// outside which no pixel changed: what was drawn before together with what is now.
+IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& snapshot, const FigureArtLookup& art,
+                        const Font& font);
 
 }  // namespace burrowly
