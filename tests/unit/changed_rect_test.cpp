@@ -94,6 +94,21 @@ TEST(RectConversion, ConvertsOnlyInsideTheClippedRectangle) {
     }
 }
 
+TEST(RectConversion, EveryPixelOfALongRunSwapsRedAndBlue) {
+  constexpr std::size_t kPixels = 37;  // blocks of several pixels and a remainder
+  std::vector<std::uint8_t> rgba(kPixels * 4), bgra(kPixels * 4);
+  for (std::size_t i = 0; i < rgba.size(); ++i) rgba[i] = std::uint8_t(i * 7 + 3);
+  rgba_to_bgra(rgba.data(), bgra.data(), kPixels);
+  for (std::size_t p = 0; p < kPixels; ++p) {
+    const std::uint8_t* in = rgba.data() + p * 4;
+    const std::uint8_t* out = bgra.data() + p * 4;
+    EXPECT_EQ(out[0], in[2]) << p;
+    EXPECT_EQ(out[1], in[1]) << p;
+    EXPECT_EQ(out[2], in[0]) << p;
+    EXPECT_EQ(out[3], in[3]) << p;
+  }
+}
+
 // The engine on two monitors with the embedded art, driven through walks, cursor
 // chases, clicks, a thrown toy, speech, sparkles and monitor hops.
 class ChangedFrames : public ::testing::Test {
