@@ -1,5 +1,7 @@
 #include "frame_rig.h"
 
+#include "render/store_art.h"
+
 namespace burrowly::bench {
 namespace {
 
@@ -35,16 +37,11 @@ PetEngine make_engine(AssetStore& store) {
 }  // namespace
 
 FrameRig::FrameRig()
-    : font(load_ui_font()),
+    : art(store_art_lookup(store)),
+      font(load_ui_font()),
       engine(make_engine(store)),
       pixmap(*Pixmap::create(std::uint32_t(engine.habitat().width), std::uint32_t(engine.habitat().height))),
       bgra(pixmap.byte_size()) {
-  art = [this](const std::string& species, const std::string& size, const std::string& coat) {
-    PetAssets pet = store.pet_assets(species, size, coat);
-    const SpriteSheet& sheet = *pet.sheet;
-    return std::optional<FigureArt>(FigureArt{pet.atlas.get(), {sheet.pixels.data(), sheet.width, sheet.height},
-                                              {sheet.plain_pixels.data(), sheet.width, sheet.height}});
-  };
   engine.hop_monitor(+1);
 }
 

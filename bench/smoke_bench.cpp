@@ -1,47 +1,28 @@
-// The smoke test's work: every species at every size parsed, decoded and checked,
-// every face decoded, and one sitting frame of each rendered.
+// The whole --smoke-test: every species at every size parsed, decoded and checked,
+// every face decoded, and each pet rendered through the engine. Its profile folder is
+// a temporary one.
 #include <benchmark/benchmark.h>
 
-#include "assets/catalogue.h"
-#include "cli/smoke_art_checks.h"
-#include "render/snapshot_renderer.h"
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "cli/actions.h"
 
 namespace burrowly::bench {
 namespace {
 
-void render_one_sitting(AssetStore& store, Pixmap& pixmap, const Font& font, std::string_view species,
-                        std::string_view size) {
-  PetAssets pet = store.pet_assets(species, size, "ginger");
-  const SpriteSheet& sheet = *pet.sheet;
-  FigureArt art{pet.atlas.get(), {sheet.pixels.data(), sheet.width, sheet.height},
-                {sheet.plain_pixels.data(), sheet.width, sheet.height}};
-  DrawSnapshot snapshot;
-  snapshot.habitat.width = std::int32_t(pixmap.width());
-  snapshot.habitat.height = std::int32_t(pixmap.height());
-  snapshot.habitat.ground_y = float(pixmap.height()) - 20;
-  snapshot.size = std::string(size);
-  FigureSnapshot figure;
-  figure.species = std::string(species);
-  figure.clip = "sit";
-  figure.x = float(pixmap.width()) / 2;
-  snapshot.figures.push_back(figure);
-  render_snapshot(pixmap, snapshot, [&](const std::string&, const std::string&, const std::string&) {
-    return std::optional<FigureArt>(art);
-  }, font);
-}
-
-void BM_smoke_all_animals(benchmark::State& state) {
-  const Font font = load_ui_font();
-  Pixmap pixmap = *Pixmap::create(240, 200);
+void BM_smoke_test(benchmark::State& state) {
+  const std::filesystem::path home = std::filesystem::temp_directory_path() / "burrowly-bench-smoke";
+  setenv("XDG_CONFIG_HOME", home.c_str(), 1);
   for (auto _ : state) {
-    AssetStore store;
-    check_all_pet_art(store);
-    for (std::string_view species : species_list())
-      for (std::string_view size : {"S", "M", "L"}) render_one_sitting(store, pixmap, font, species, size);
-    benchmark::DoNotOptimize(pixmap.data());
+    std::ostringstream out, err;
+    std::istringstream in;
+    if (run_smoke_test(CliIo{out, err, in}) != 0) state.SkipWithError("smoke test failed");
   }
+  std::filesystem::remove_all(home);
 }
-BENCHMARK(BM_smoke_all_animals)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_smoke_test)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace burrowly::bench

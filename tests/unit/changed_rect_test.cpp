@@ -8,6 +8,7 @@
 #include "assets/asset_store.h"
 #include "engine/pet_engine.h"
 #include "render/snapshot_renderer.h"
+#include "render/store_art.h"
 #include "shell/pixel_convert.h"
 
 namespace burrowly {
@@ -132,12 +133,7 @@ class ChangedFrames : public ::testing::Test {
     services.local_time = [] { return LocalTime{2026, 3, 4, 15, 0, 3}; };
     services.precise_time = [] { return 116444736000000000ULL + 99; };
     engine.emplace(PetEngine::create(config, monitors, services));
-    art = [this](const std::string& species, const std::string& size, const std::string& coat) {
-      PetAssets pet = store.pet_assets(species, size, coat);
-      return std::optional<FigureArt>(FigureArt{pet.atlas.get(),
-                                                {pet.sheet->pixels.data(), pet.sheet->width, pet.sheet->height},
-                                                {pet.sheet->plain_pixels.data(), pet.sheet->width, pet.sheet->height}});
-    };
+    art = store_art_lookup(store);
   }
 
   InputSnapshot input_at(int frame) {
