@@ -1,6 +1,6 @@
 # The tray menu under Wine: it opens from the icon in Wine's tray window, the
 # language item switches its texts to Ukrainian, the nickname dialog renames the
-# pet, and its Quit item ends the tray app
+# pet, both are saved at once, and its Quit item ends the tray app
 # with status 0. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
 
 shots=${BURROWLY_SCREENSHOT_DIR:-$work}
@@ -37,6 +37,9 @@ sleep 1
 open_menu "$shots/tray_menu_uk.png" || fail "no menu opened the second time"
 compare -metric AE "$shots/tray_menu_en.png" "$shots/tray_menu_uk.png" null: 2>"$work/diff" \
   && fail "the menu did not change after choosing Ukrainian"
+# Menu choices are saved at once, not only at quit.
+settings="$appdata/Burrowly/profiles/$(id -un).json"
+grep -q '^  "lang": "uk",$' "$settings" || fail "the language was not saved"
 
 # "Name Pet...": the dialog takes a nickname, which the next menu shows.
 xdotool mousemove 60 232 click 1
@@ -54,6 +57,7 @@ open_menu "$shots/tray_menu_named.png" || fail "no menu opened after the dialog"
 compare -metric AE <(convert "$shots/tray_menu_uk.png" -crop 140x14+15+20 png:-) \
   <(convert "$shots/tray_menu_named.png" -crop 140x14+15+20 png:-) null: 2>"$work/diff" \
   && fail "the nickname did not reach the menu"
+grep -q '^    "corgi": "Rex"$' "$settings" || fail "the nickname was not saved"
 
 # Quit, the last item.
 xdotool mousemove 40 412 click 1
