@@ -77,8 +77,8 @@ void frame_tick() {
       continue;
     }
     overlay.show();
-    render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), app->art, app->font);
-    overlay.push(plan[i] == OverlayAction::draw_and_reassert);
+    const IntRect changed = render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), app->art, app->font);
+    overlay.push(changed, plan[i] == OverlayAction::draw_and_reassert);
   }
   engine.clear_redraw();
 }

@@ -1,9 +1,7 @@
 #include "shell/win32/overlay_window.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "shell/changed_area.h"
 #include "shell/pixel_convert.h"
 
 namespace burrowly {
@@ -41,7 +39,7 @@ OverlayWindow& OverlayWindow::operator=(OverlayWindow&& other) noexcept {
   std::swap(bits_, other.bits_);
   std::swap(rect_, other.rect_);
   std::swap(pixmap_, other.pixmap_);
-  std::swap(on_screen_, other.on_screen_);
+  std::swap(whole_push_, other.whole_push_);
   std::swap(shown_, other.shown_);
   return *this;
 }
@@ -64,6 +62,7 @@ void OverlayWindow::make_dib() {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   dib_ = CreateDIBSection(memory_dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+  whole_push_ = true;
   if (dib_) previous_bitmap_ = SelectObject(memory_dc_, dib_);
   else bits_ = nullptr;
 }
@@ -81,35 +80,27 @@ void OverlayWindow::place(const ScreenRect& rect) {
     std::uint32_t w = at_least_one(rect.width), h = at_least_one(rect.height);
     if (std::optional<Pixmap> resized = Pixmap::create(w, h)) pixmap_ = std::move(resized);
     make_dib();
-    on_screen_.clear();
   }
   rect_ = rect;
   SetWindowPos(window_, HWND_TOPMOST, rect.x, rect.y, rect.width, rect.height, SWP_NOACTIVATE);
 }
 
-void OverlayWindow::push(bool reassert) {
+void OverlayWindow::push(const IntRect& changed, bool reassert) {
   if (!bits_) return;
-  const std::uint32_t width = pixmap_->width(), height = pixmap_->height();
-  const std::size_t bytes = std::size_t(width) * height * 4;
-  // Only the part that differs from the frame on screen is converted and sent.
-  std::optional<PixelBox> box = PixelBox{0, 0, width, height};
-  if (on_screen_.size() == bytes) box = changed_area(on_screen_.data(), pixmap_->data(), width, height);
-  else on_screen_.assign(pixmap_->data(), pixmap_->data() + bytes);
-  if (box) {
-    auto* dib = static_cast<std::uint8_t*>(bits_);
-    for (std::uint32_t y = box->y; y < box->y + box->height; ++y) {
-      std::size_t at = (std::size_t(y) * width + box->x) * 4;
-      rgba_to_bgra(pixmap_->data() + at, dib + at, box->width);
-      std::copy_n(pixmap_->data() + at, std::size_t(box->width) * 4, on_screen_.data() + at);
-    }
+  const IntRect whole{0, 0, std::int32_t(pixmap_->width()), std::int32_t(pixmap_->height())};
+  // Only what the renderer changed is converted and sent; the whole frame once the
+  // bitmap is new or the window was hidden.
+  const IntRect box = whole_push_ ? whole : changed;
+  if (!box.empty()) {
+    rgba_to_bgra(*pixmap_, static_cast<std::uint8_t*>(bits_), box);
     POINT destination{rect_.x, rect_.y};
-    SIZE size{LONG(width), LONG(height)};
+    SIZE size{LONG(whole.width), LONG(whole.height)};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    RECT dirty{LONG(box->x), LONG(box->y), LONG(box->x + box->width), LONG(box->y + box->height)};
+    RECT dirty{LONG(box.x), LONG(box.y), LONG(box.x + box.width), LONG(box.y + box.height)};
     UPDATELAYEREDWINDOWINFO info{sizeof(info), nullptr, &destination, &size, memory_dc_, &source, 0, &blend,
                                  ULW_ALPHA, &dirty};
-    UpdateLayeredWindowIndirect(window_, &info);
+    if (UpdateLayeredWindowIndirect(window_, &info)) whole_push_ = false;
   }
   if (reassert) reassert_topmost();
 }
@@ -121,14 +112,15 @@ void OverlayWindow::reassert_topmost() {
 void OverlayWindow::show() {
   if (shown_) return;
   shown_ = true;
-  on_screen_.clear();  // the next push sends the whole frame
+  whole_push_ = true;
   ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
 void OverlayWindow::clear_and_hide() {
   if (!shown_) return;
-  pixmap_->clear();
-  push(false);
+  const IntRect drawn = pixmap_->drawn_bounds();
+  pixmap_->clear_drawn();
+  push(drawn, false);
   shown_ = false;
   ShowWindow(window_, SW_HIDE);
 }

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "render/canvas.h"
 
@@ -35,9 +34,9 @@ class OverlayWindow {
 
   // Moves and resizes the window; the DIB and the pixmap follow a size change.
   void place(const ScreenRect& rect);
-  // Copies the pixmap to the screen (only what changed since the last push);
-  // optionally re-asserts topmost.
-  void push(bool reassert_topmost);
+  // Copies the changed rectangle of the pixmap to the screen (all of it after the bitmap
+  // is made or the window shown again); optionally re-asserts topmost.
+  void push(const IntRect& changed, bool reassert_topmost);
   void reassert_topmost();
   void show();
   // Clears, pushes once and hides.
@@ -55,8 +54,8 @@ class OverlayWindow {
   void* bits_ = nullptr;
   ScreenRect rect_;
   std::optional<Pixmap> pixmap_;
-  std::vector<std::uint8_t> on_screen_;  // the pixmap as last pushed; empty before the first push
   bool shown_ = true;
+  bool whole_push_ = true;  // the window has not shown this bitmap yet
 };
 
 }  // namespace burrowly
