@@ -35,7 +35,7 @@ Pose pose_for(std::string_view clip, int index, int count) {
   }
 
   if (clip == "sit") p.head_tilt = 2 * s;
-  if (clip == "look") p.head_tilt = -8 + 4 * s, p.head_dx = 1;
+  if (clip == "look") p.head_tilt = -8 + 4 * s, p.head_dx = 1, p.looks_back = index == 1 || index == 2;
   if (clip == "lookup") p.head_tilt = 22, p.head_dy = -1;
   if (clip == "front") p.head_dx = -1, p.head_tilt = 3 * s;
   if (clip == "peer") p.head_dx = 2 + s, p.head_tilt = -6, p.body_dy = 1;

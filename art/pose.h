@@ -32,6 +32,7 @@ struct Pose {
   bool paw_to_face = false;  // groom, wipe
   bool hot = false;          // pant, hpant, flat, wipe: rigs without a panting tongue show it otherwise
   bool turned = false;       // facing the other way: the middle of a spin
+  bool looks_back = false;   // the head turned round to look behind
 };
 
 // The pose of frame `index` of `clip` (which has `count` frames). Cycles loop:

@@ -168,7 +168,11 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
     d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m, fy < chest_y);  // a raised paw stands out
     if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, ramp(rgb(s.has(kPoints) ? s.accent : s.belly)));
     // A big head set low on the shoulders.
-    draw_head(d, a, s, p, tw * 0.45f + p.head_dx, ty - th * 0.6f - s.head * 0.35f + p.head_dy, closed);
+    const float hx = tw * 0.45f + p.head_dx;
+    if (p.looks_back)  // the head mirrored about its own centre
+      d.transform = base.after(Transform::translate(hx, 0)).after(Transform::scale(-1, 1))
+                        .after(Transform::translate(-hx, 0));
+    draw_head(d, a, s, p, hx, ty - th * 0.6f - s.head * 0.35f + p.head_dy, closed);
     return;
   }
   // Standing and moving: the tilted body is raised until no part of it dips under

@@ -92,6 +92,16 @@ TEST(ShippedMotion, SpinFacesTheOtherWayHalfwayRound) {
   }
 }
 
+TEST(ShippedMotion, LookTurnsTheHeadToLookBehind) {
+  for (const std::string& key : four_legged()) {
+    SCOPED_TRACE(key);
+    const auto& frames = burrowly::clip_frames(shipped(key).atlas, "look");
+    ASSERT_TRUE(frames[0].bl && frames[1].bl);
+    // The eyes move from the front of the face to its back: the patch shifts left.
+    EXPECT_LT((*frames[1].bl)[4], (*frames[0].bl)[4] - 2);
+  }
+}
+
 TEST(ShippedMotion, CyclesLoopWithoutAJump) {
   for (const std::string& key : four_legged()) {
     SCOPED_TRACE(key);
