@@ -38,6 +38,7 @@ void PetEngine::save_now() {
 void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& desktop) {
   dt = std::clamp(dt, 0.001f, 0.1f);
   last_dt_ = dt;
+  track_cursor(input);
 
   run_time_ += dt;
   for (float* timer : {&speech_cooldown_, &hot_cooldown_, &cool_cooldown_, &memory_cooldown_,
@@ -108,6 +109,8 @@ void PetEngine::run_reminders(const InputSnapshot& input) {
   const float whole = std::floor(work_carry_);
   work_carry_ -= whole;
   config_.work_sec += static_cast<std::uint32_t>(whole);
+  // A new work day (or another profile) may have restarted the count below the mark.
+  if (config_.work_sec < work_mark_) work_mark_ = config_.work_sec;
   if (config_.break_min != 0 && config_.work_sec - work_mark_ >= 60 * config_.break_min &&
       speech_cooldown_ <= 0) {
     work_mark_ = config_.work_sec;
@@ -277,7 +280,7 @@ void PetEngine::step_activity(float dt, const DesktopSense& desktop) {
         } else if constexpr (std::is_same_v<A, PettedActivity>) {
           a.elapsed += dt;
           if (a.elapsed > 1 && (a.belly || has("belly"))) a.belly = true;
-          if (a.belly) set_clip("belly", 7);
+          if (a.belly) set_chain({"belly"}, 7);
           else set_chain({"pet", "happy"}, 7);
           if (a.elapsed > 2.6f) become_idle(2.5f);
         } else if constexpr (std::is_same_v<A, JumpActivity>) {
@@ -290,7 +293,7 @@ void PetEngine::step_activity(float dt, const DesktopSense& desktop) {
             spawn(effect::sleep_z, x_ + 12 * s, ground - 26 * s, 6.0f, 1.8f);
           if (!a.long_sleep && a.elapsed > 35) become_idle(2);
         } else if constexpr (std::is_same_v<A, BongoActivity>) {
-          set_clip("bongo", 12);
+          set_chain({"bongo"}, 12);
           a.elapsed += dt;
           a.next_note -= dt;
           if (a.next_note <= 0) {
@@ -343,7 +346,7 @@ void PetEngine::step_activity(float dt, const DesktopSense& desktop) {
             if (std::abs(a.bowl_x - x_) > 14 * s) {
               facing_ = a.bowl_x > x_ ? 1.0f : -1.0f;
               x_ += dt * 66 * s * facing_;
-              set_clip("walk", 9);
+              set_chain({"walk"}, 9);
             } else {
               a.stage = 1;
               a.elapsed = 0;

@@ -110,6 +110,25 @@ TEST(PetBrainReminders, BreakAfterTwentyFiveActiveMinutesAndRestartAfterThreeIdl
   EXPECT_TRUE(runs_into_line(engine, line, 10, active));
 }
 
+TEST(PetBrainReminders, NewWorkDayDoesNotFireTheBreakAtOnce) {
+  EngineRig rig;
+  Config config = quiet_config();
+  config.break_min = 25;
+  config.work_sec = 25 * 60 - 5;
+  PetEngine engine = rig.make(config);
+  InputSnapshot active = EngineRig::far_input();
+  active.idle_ms = 500;
+  const std::string_view line = "stretch break, hooman!";
+  EXPECT_TRUE(runs_into_line(engine, line, 10, active));
+  // After midnight the day check restarts the work count from zero.
+  rig.clock = {2026, 3, 5, 0, 10, 4};
+  EXPECT_FALSE(runs_into_line(engine, line, 60, active));
+  EXPECT_LT(engine.config().work_sec, 60u);
+  EXPECT_EQ(engine.config().work_day, "2026-03-05");
+  EXPECT_FALSE(runs_into_line(engine, line, 24 * 60, active));
+  EXPECT_TRUE(runs_into_line(engine, line, 70, active));
+}
+
 TEST(PetBrainReminders, LunchOncePerDayWithinTheFirstFiveMinutes) {
   EngineRig rig;
   rig.clock = {2026, 3, 4, 13, 2, 3};
