@@ -20,7 +20,7 @@ void PetEngine::step_walk(WalkActivity& walk, float dt) {
   const bool turtle = config_.pet == "turtle";
   const float speed = (walk.run ? (turtle ? 72.0f : 130.0f) : (turtle ? 36.0f : 62.0f)) * s;
   if (walk.run) set_chain({"run", "walk"}, 13);
-  else set_clip("walk", 9);
+  else set_chain({"walk"}, 9);
 
   if (std::abs(walk.target - x_) <= dt * speed + 2) {
     x_ = pin(walk.target, 24 * s, width() - 24 * s);
@@ -81,7 +81,7 @@ void PetEngine::step_follow(FollowActivity& follow, float dt) {
   facing_ = gap > 0 ? 1.0f : -1.0f;
   const bool far = std::abs(gap) > 140 * s;
   if (far) set_chain({"run", "walk"}, 12);
-  else set_clip("walk", 12);
+  else set_chain({"walk"}, 12);
   x_ = pin(x_ + dt * (far ? 145 : 78) * s * facing_, 24 * s, width() - 24 * s);
 }
 
@@ -186,7 +186,7 @@ void PetEngine::step_ball(BallActivity& ball, float dt) {
     set_chain({"swat", "happy"}, 11);
     spawn(effect::sparkle, ball.x, habitat().ground_y - 12 * s, 0, 0.7f);
   } else {
-    set_clip("look", 6);
+    set_chain({"look"}, 6);
   }
   if (ball.age > 10.5f || (ball.age > 4.5f && ball.height <= 0.1f && std::abs(ball.vx) < 8)) become_idle(2.2f);
 }
@@ -204,7 +204,7 @@ void PetEngine::step_splash(SplashActivity& splash, float dt) {
     splash.airborne = true;
     if (!habitat().top_mode) splash.vh = 110 * s;
   }
-  set_clip("look", 6);
+  set_chain({"look"}, 6);
   splash.vh -= 560 * s * dt;
   splash.drop_x += dt * splash.vx;
   splash.drop_height += dt * splash.vh;

@@ -146,7 +146,8 @@ class PetEngine {
   void face_cursor_while_idle();
 
   // Toys and interactions.
-  void read_cursor(const InputSnapshot& input);
+  void track_cursor(const InputSnapshot& input);  // movement since the previous tick
+  void read_cursor(const InputSnapshot& input);   // window-relative position
   bool handle_click(const InputSnapshot& input);  // true when the toy was batted
   void handle_stroke(float dt);
   void run_cursor_starts(float dt);

@@ -15,16 +15,21 @@ bool purrs(std::string_view species) {
 
 }  // namespace
 
-void PetEngine::read_cursor(const InputSnapshot& input) {
-  const HabitatRect rect = habitat();
-  const float nx = static_cast<float>(input.cursor_x - rect.x);
-  const float ny = static_cast<float>(input.cursor_y - rect.y);
-  cursor_moving_ = std::abs(input.cursor_x - cursor_last_x_) >= 3 || std::abs(input.cursor_y - cursor_last_y_) >= 3;
-  cursor_dx_ = static_cast<float>(input.cursor_x - cursor_last_x_);
+void PetEngine::track_cursor(const InputSnapshot& input) {
+  // Kept every tick, also while the pet is hidden or a scene runs, so that the first
+  // tick afterwards does not see all the movement in between as one stroke.
+  const std::int64_t dx = std::int64_t(input.cursor_x) - cursor_last_x_;
+  const std::int64_t dy = std::int64_t(input.cursor_y) - cursor_last_y_;
+  cursor_moving_ = std::abs(dx) >= 3 || std::abs(dy) >= 3;
+  cursor_dx_ = static_cast<float>(dx);
   cursor_last_x_ = input.cursor_x;
   cursor_last_y_ = input.cursor_y;
-  cursor_x_ = nx;
-  cursor_y_ = ny;
+}
+
+void PetEngine::read_cursor(const InputSnapshot& input) {
+  const HabitatRect rect = habitat();
+  cursor_x_ = static_cast<float>(std::int64_t(input.cursor_x) - rect.x);
+  cursor_y_ = static_cast<float>(std::int64_t(input.cursor_y) - rect.y);
   std::erase_if(click_times_, [&](float t) { return run_time_ - t > 2; });
 }
 

@@ -166,6 +166,38 @@ TEST(PetPlayStroking, StrokesInMidJumpWaitForTheLanding) {
   EXPECT_FLOAT_EQ(engine.lift(), 0.0f);
 }
 
+TEST(PetPlayStroking, CursorMovedWhileHiddenIsNoStrokeAfterwards) {
+  EngineRig rig;
+  PetEngine engine = rig.make(quiet_config());
+  settle_cursor(engine, -100);
+  engine.config().pet_hidden = true;
+  for (float dx : {-60.0f, 0.0f, 20.0f}) engine.tick(0.05f, on_pet(engine, dx), {});
+  engine.config().pet_hidden = false;
+  engine.tick(0.05f, on_pet(engine, 20), {});  // resting on the pet, as when it was hidden
+  engine.tick(0.05f, on_pet(engine, 18), {});
+  EXPECT_NE(engine.activity(), Activity::petted);
+  EXPECT_EQ(engine.config().stat_pet_today, 0u);
+}
+
+TEST(PetPlayClips, MissingWalkArtFallsBackToSitting) {
+  EngineRig rig;
+  rig.missing_clips = {"walk", "run"};
+  Config config = quiet_config();
+  config.water_min = 1;  // a water walk after a minute of idling
+  PetEngine engine = rig.make(config);
+  bool walked = false;
+  for (int i = 0; i < 1300 && !walked; ++i) {
+    engine.tick(0.05f, EngineRig::far_input(), {});
+    if (engine.activity() == Activity::walk) {
+      walked = true;
+      EngineRig::run(engine, 0.1f);
+      if (engine.activity() == Activity::walk) EXPECT_EQ(engine.clip(), "sit");
+    }
+    EXPECT_NE(engine.clip(), "walk");
+  }
+  EXPECT_TRUE(walked);
+}
+
 TEST(PetPlayBall, ThrownToyBouncesAtMostWhileFastAndGameEnds) {
   EngineRig rig;
   PetEngine engine = rig.make(quiet_config());
