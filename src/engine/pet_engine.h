@@ -190,6 +190,7 @@ class PetEngine {
   std::uint8_t last_power_ = 2, last_online_ = 2;
   std::string last_app_;
   std::int32_t cursor_last_x_ = 0, cursor_last_y_ = 0;
+  bool cursor_known_ = false;  // false until the first tick has read the cursor
   std::vector<float> click_times_;
 
   std::string lunch_said_, bed_said_, friday_said_, anniversary_said_;

@@ -17,7 +17,13 @@ bool purrs(std::string_view species) {
 
 void PetEngine::track_cursor(const InputSnapshot& input) {
   // Kept every tick, also while the pet is hidden or a scene runs, so that the first
-  // tick afterwards does not see all the movement in between as one stroke.
+  // tick afterwards does not see all the movement in between as one stroke. The very
+  // first tick has nothing to compare with and counts as no movement.
+  if (!cursor_known_) {
+    cursor_last_x_ = input.cursor_x;
+    cursor_last_y_ = input.cursor_y;
+    cursor_known_ = true;
+  }
   const std::int64_t dx = std::int64_t(input.cursor_x) - cursor_last_x_;
   const std::int64_t dy = std::int64_t(input.cursor_y) - cursor_last_y_;
   cursor_moving_ = std::abs(dx) >= 3 || std::abs(dy) >= 3;

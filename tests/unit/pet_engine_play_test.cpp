@@ -179,6 +179,15 @@ TEST(PetPlayStroking, CursorMovedWhileHiddenIsNoStrokeAfterwards) {
   EXPECT_EQ(engine.config().stat_pet_today, 0u);
 }
 
+TEST(PetPlayStroking, CursorRestingOnThePetAtStartIsNoStroke) {
+  EngineRig rig;
+  PetEngine engine = rig.make(quiet_config());
+  engine.tick(0.05f, on_pet(engine, 10), {});
+  engine.tick(0.05f, on_pet(engine, 10), {});
+  EXPECT_NE(engine.activity(), Activity::petted);
+  EXPECT_EQ(engine.config().stat_pet_today, 0u);
+}
+
 TEST(PetPlayClips, MissingWalkArtFallsBackToSitting) {
   EngineRig rig;
   rig.missing_clips = {"walk", "run"};

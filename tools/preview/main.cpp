@@ -1,4 +1,4 @@
-// burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S]
+// burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S] [--crop W]
 // Runs a seeded engine with the embedded art on the fallback monitor through a scripted scenario and
 // writes a strip of every Nth frame around the pet, the time under each.
 #include <algorithm>
@@ -17,7 +17,7 @@ using namespace burrowly;
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S]\nscenarios:");
+  std::fprintf(stderr, "usage: burrowly-preview SCENARIO [SPECIES] [OUT.png] [--every N] [--seed S] [--crop W]\nscenarios:");
   for (const preview::Scenario& s : preview::scenarios()) std::fprintf(stderr, " %.*s", int(s.name.size()), s.name.data());
   std::fprintf(stderr, "\n");
   return 2;
@@ -43,9 +43,11 @@ int main(int argc, char** argv) {
   std::vector<std::string> positional;
   int every = 3;
   std::uint64_t seed = 1;
+  int crop_width = 480;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--every" && i + 1 < argc) every = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--crop" && i + 1 < argc) crop_width = std::max(64, std::atoi(argv[++i]));
     else if (arg == "--seed" && i + 1 < argc) seed = std::strtoull(argv[++i], nullptr, 10);
     else positional.push_back(arg);
   }
@@ -69,7 +71,8 @@ int main(int argc, char** argv) {
   const FigureArtLookup lookup = store_art_lookup(store);
 
   constexpr float kDt = 1.0f / 30;
-  constexpr std::uint32_t kCrop = 480;
+  // Never wider than the overlay itself.
+  const std::uint32_t kCrop = static_cast<std::uint32_t>(std::min(crop_width, rect.width));
   // A fixed window around the start, so motion shows against it.
   const int centre = static_cast<int>(engine.x());
   std::vector<preview::StripFrame> frames;

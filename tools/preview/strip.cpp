@@ -1,5 +1,6 @@
 #include "strip.h"
 
+#include <algorithm>
 #include <png.h>
 
 #include <array>
@@ -37,18 +38,22 @@ bool write_strip(const std::string& path, const std::vector<StripFrame>& frames)
   if (frames.empty()) return false;
   const std::uint32_t fw = frames[0].pixmap.width(), fh = frames[0].pixmap.height();
   const std::uint32_t label = 16;
-  auto sheet = Pixmap::create(fw * frames.size(), fh + label);
+  // Rows of frames no wider than a screen, so a wide crop stays easy to look at.
+  const std::size_t columns = std::clamp<std::size_t>(1920 / fw, 1, frames.size());
+  const std::size_t rows = (frames.size() + columns - 1) / columns;
+  auto sheet = Pixmap::create(fw * columns, (fh + label) * rows);
   if (!sheet) return false;
   sheet->fill(pack_rgba(236, 238, 242, 255));
   for (std::size_t i = 0; i < frames.size(); ++i) {
     const Pixmap& src = frames[i].pixmap;
+    const std::size_t left = (i % columns) * fw, top = (i / columns) * (fh + label);
     for (std::uint32_t y = 0; y < fh; ++y)
       for (std::uint32_t x = 0; x < fw; ++x) {
         const std::uint8_t* s = src.data() + (std::size_t(y) * fw + x) * 4;
-        std::uint8_t* d = sheet->data() + (std::size_t(y) * sheet->width() + i * fw + x) * 4;
+        std::uint8_t* d = sheet->data() + ((top + y) * sheet->width() + left + x) * 4;
         for (int k = 0; k < 4; ++k) d[k] = static_cast<std::uint8_t>(s[k] + d[k] * (255 - s[3]) / 255);
       }
-    draw_label(*sheet, static_cast<int>(i * fw + 4), static_cast<int>(fh + 3), frames[i].time);
+    draw_label(*sheet, static_cast<int>(left + 4), static_cast<int>(top + fh + 3), frames[i].time);
   }
 
   FILE* file = std::fopen(path.c_str(), "wb");
