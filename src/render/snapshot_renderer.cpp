@@ -59,9 +59,11 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
 
   std::optional<BubbleDraw> bubble;
   if (s.speech && !figures.empty()) {
+    // The bubble rises with the pet, so a jump never carries the pet into it.
+    const float feet = ground - figures.front().lift;
     bubble = BubbleDraw{{s.speech->text, s.speech->style == 1 ? BubbleStyle::warning : BubbleStyle::normal,
                          s.speech->opacity},
-                        {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), ground, !s.habitat.top_mode}};
+                        {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), feet, !s.habitat.top_mode}};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);
   return united(before, pixmap.drawn_bounds());

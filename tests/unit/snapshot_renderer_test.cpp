@@ -77,5 +77,18 @@ TEST(SnapshotRenderer, BubbleGoesBelowOnTheTopLane) {
   EXPECT_GT(first_painted_row(below, 40), 41);
 }
 
+TEST(SnapshotRenderer, BubbleRisesWithALiftedPet) {
+  Art art;
+  Font font = load_ui_font();
+  DrawSnapshot s = snapshot_with_pet("corgi");
+  s.speech = SpeechSnapshot{"hello", 0, 1};
+  Pixmap grounded = *Pixmap::create(200, 200);
+  render_snapshot(grounded, s, art.lookup(), font);
+  s.figures[0].lift = 30;
+  Pixmap jumping = *Pixmap::create(200, 200);
+  render_snapshot(jumping, s, art.lookup(), font);
+  EXPECT_EQ(first_painted_row(jumping, 40), first_painted_row(grounded, 40) - 30);
+}
+
 }  // namespace
 }  // namespace burrowly
