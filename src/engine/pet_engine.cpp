@@ -187,7 +187,8 @@ DrawSnapshot PetEngine::draw_snapshot(std::size_t monitor_index) const {
 
   const float ground = snap.habitat.ground_y;
   if (scene_) {
-    for (const SceneFigure* figure : {&scene_->old_figure, &scene_->new_figure}) {
+    // The newcomer first: the speech bubble belongs to the first figure, and the newcomer is the one speaking.
+    for (const SceneFigure* figure : {&scene_->new_figure, &scene_->old_figure}) {
       FigureSnapshot f;
       f.species = figure->species;
       f.coat = figure->coat;

@@ -286,8 +286,10 @@ TEST(PetBrainScene, SpeciesChangeEndsWithTheNewcomerBesideTheOldSpot) {
   EngineRig::run(engine, 0.5f);
   const DrawSnapshot during = engine.draw_snapshot(0);
   ASSERT_EQ(during.figures.size(), 2u);
-  EXPECT_EQ(during.figures[0].species, "corgi");
-  EXPECT_EQ(during.figures[1].species, "cat");
+  // The bubble belongs to the first figure, so the newcomer saying "meow" must come first.
+  EXPECT_EQ(during.figures[0].species, "cat");
+  EXPECT_EQ(during.figures[1].species, "corgi");
+  ASSERT_TRUE(during.speech);
   EngineRig::run(engine, 4);
   ASSERT_FALSE(engine.scene_running());
   const DrawSnapshot after = engine.draw_snapshot(0);
