@@ -1,6 +1,7 @@
 #include "assets/png_decode.h"
 
 #include <climits>
+#include <cstring>
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
@@ -8,9 +9,30 @@
 #include <stb/stb_image.h>
 
 namespace burrowly {
+namespace {
+
+std::uint32_t read_be32(const std::uint8_t* p) {
+  return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+}
+
+// True when the first image-data chunk is empty. The decoder would copy those zero
+// bytes into a buffer it has not allocated yet (a null pointer), which is undefined.
+bool first_image_data_is_empty(Bytes png) {
+  constexpr std::size_t kSignature = 8, kHeader = 8, kCrc = 4;
+  for (std::size_t at = kSignature; at + kHeader <= png.size();) {
+    const std::uint32_t length = read_be32(png.data() + at);
+    if (std::memcmp(png.data() + at + 4, "IDAT", 4) == 0) return length == 0;
+    if (length > png.size() - at - kHeader) return false;  // truncated: the decoder reports it
+    at += kHeader + length + kCrc;
+  }
+  return false;
+}
+
+}  // namespace
 
 PngDecode decode_png(Bytes png) {
   if (png.size() > static_cast<std::size_t>(INT_MAX)) return {std::nullopt, "png too large"};
+  if (first_image_data_is_empty(png)) return {std::nullopt, "empty image data chunk"};
   int width = 0, height = 0, channels = 0;
   // Asking for four channels expands palette (with tRNS), grey and grey + alpha to RGBA.
   stbi_uc* rgba = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &width, &height, &channels, 4);

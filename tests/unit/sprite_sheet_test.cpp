@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "png_fixture.h"
 
 namespace burrowly {
@@ -56,6 +58,26 @@ TEST(PngDecode, BrokenDataGivesTheDecodersReason) {
     EXPECT_FALSE(truncated.image) << cut;
     EXPECT_FALSE(truncated.error.empty()) << cut;
   }
+}
+
+// An empty image-data chunk (length 0, any CRC) spliced in before or after the real one.
+std::vector<std::uint8_t> with_empty_idat(std::vector<std::uint8_t> png, bool before) {
+  const std::uint8_t idat[] = {'I', 'D', 'A', 'T'};
+  auto at = std::search(png.begin(), png.end(), std::begin(idat), std::end(idat)) - png.begin() - 4;
+  if (!before) at += 12 + (png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]);
+  const std::uint8_t empty[] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+  png.insert(png.begin() + at, std::begin(empty), std::end(empty));
+  return png;
+}
+
+TEST(PngDecode, EmptyFirstImageDataChunkIsRefusedAndALaterOneIsHarmless) {
+  const std::vector<std::uint8_t> png = make_png({.width = 1, .height = 1, .color_type = 2, .rows = {1, 2, 3}});
+  const std::vector<std::uint8_t> first = with_empty_idat(png, true);
+  PngDecode refused = decode_png(Bytes(first.data(), first.size()));
+  EXPECT_FALSE(refused.image);
+  EXPECT_FALSE(refused.error.empty());
+  const std::vector<std::uint8_t> later = with_empty_idat(png, false);
+  EXPECT_EQ(at(decoded(later).pixels, 1, 0, 0), (Rgba{1, 2, 3, 255}));
 }
 
 TEST(SpriteSheet, PremultipliesWithTruncation) {
