@@ -1,8 +1,12 @@
 // draw_image_rect: inverse-maps every destination pixel centre into the source
-// rectangle; an integer translation without scaling copies rows directly.
+// rectangle (stepping in fixed point along each row); an integer translation without
+// scaling copies rows directly.
 
 #include <algorithm>
+#include <climits>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "render/canvas.h"
 #include "render/coverage_raster.h"
@@ -27,11 +31,57 @@ std::optional<ClippedSource> clip_source(const ImageView& image, IntRect source)
                        double(y1 - source.y)};
 }
 
-// std::floor for the pixel coordinates met here (well inside the 64-bit range), without
-// a library call.
-inline std::int64_t floor_to_int(double v) {
-  const std::int64_t t = std::int64_t(v);
-  return t - (double(t) > v);
+constexpr int kFixedBits = 24;
+constexpr std::int64_t kFixedOne = std::int64_t(1) << kFixedBits;
+
+// The pixels of the source rectangle, addressed with clamping to its edges.
+struct SampleGrid {
+  const ImageView& image;
+  std::int64_t min_x, max_x, min_y, max_y;
+
+  const std::uint8_t* at(std::int64_t x, std::int64_t y) const {
+    return row(y) + std::clamp(x, min_x, max_x) * 4;
+  }
+  const std::uint8_t* row(std::int64_t y) const { return image.pixels + std::clamp(y, min_y, max_y) * image.width * 4; }
+  // The pixel as one word: red in the lowest byte, alpha in the highest.
+  static std::uint32_t word(const std::uint8_t* pixel) {
+    std::uint32_t w;
+    std::memcpy(&w, pixel, 4);
+    return w;
+  }
+};
+// floor(a / b) for b > 0.
+inline std::int64_t floor_div(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0); }
+
+// The run [first, last) of steps k in [0, count) for which lo <= start + k * step < hi.
+struct Run {
+  std::int64_t first, last;
+};
+Run inside_run(std::int64_t start, std::int64_t step, std::int64_t lo, std::int64_t hi, std::int64_t count) {
+  Run run{0, count};
+  if (step == 0) {
+    if (start < lo || start >= hi) run.last = 0;
+    return run;
+  }
+  if (step > 0) {
+    run.first = std::max<std::int64_t>(run.first, -floor_div(start - lo, step));  // ceil((lo - start) / step)
+    run.last = std::min<std::int64_t>(run.last, -floor_div(start - hi, step));
+  } else {
+    run.first = std::max<std::int64_t>(run.first, floor_div(start - hi, -step) + 1);
+    run.last = std::min<std::int64_t>(run.last, floor_div(start - lo, -step) + 1);
+  }
+  return run;
+}
+
+static_assert(std::endian::native == std::endian::little, "pixel words assume red in the lowest byte");
+
+// a + (b - a) * w / 256 for all four channels, w in 0..255; two channels share each
+// multiply, every 16-bit lane holding at most 255 * 256 + 128.
+inline std::uint32_t lerp_pixel(std::uint32_t a, std::uint32_t b, std::uint32_t w) {
+  const std::uint32_t keep = 256 - w;
+  const std::uint32_t rb = (((a & 0x00FF00FFu) * keep + (b & 0x00FF00FFu) * w + 0x00800080u) >> 8) & 0x00FF00FFu;
+  const std::uint32_t ga = (((a >> 8) & 0x00FF00FFu) * keep + ((b >> 8) & 0x00FF00FFu) * w + 0x00800080u) & 0xFF00FF00u;
+  return rb | ga;
 }
 
 bool is_integer_translation(const Transform& t) {
@@ -89,47 +139,60 @@ void draw_image_rect(Pixmap& pixmap, const ImageView& image, IntRect source, con
   auto clamp_to = [](double v, std::uint32_t hi) { return std::int64_t(std::clamp(v, 0.0, double(hi))); };
   std::int64_t x0 = clamp_to(std::floor(min_x), pixmap.width()), x1 = clamp_to(std::ceil(max_x), pixmap.width());
   std::int64_t y0 = clamp_to(std::floor(min_y), pixmap.height()), y1 = clamp_to(std::ceil(max_y), pixmap.height());
-  if (x0 < x1 && y0 < y1)
-    pixmap.mark_drawn({std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
+  if (x0 >= x1 || y0 >= y1) return;
+  pixmap.mark_drawn({std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
 
-  const double sx0 = double(source.x), sy0 = double(source.y);
+  // Sample positions in image pixels relative to the pixel-centre lattice, in fixed
+  // point with 24 fraction bits: along a row they step by a constant, so the inner
+  // loop is integer only. A transform that puts the bounding box's preimage beyond 2^30 pixels shrinks the
+  // drawing far below one pixel; nothing visible is lost by not drawing it. Bounded
+  // corners also bound the steps, so no fixed-point sum can overflow.
+  const double sx0 = double(source.x) - 0.5, sy0 = double(source.y) - 0.5;
+  auto sample_x = [&](double px, double py) { return sx0 + ia * (px + 0.5 - tx) + ib * (py + 0.5 - ty); };
+  auto sample_y = [&](double px, double py) { return sy0 + ic * (px + 0.5 - tx) + id * (py + 0.5 - ty); };
+  for (double cx : {double(x0), double(x1)})
+    for (double cy : {double(y0), double(y1)})
+      if (!(std::fabs(sample_x(cx, cy)) < 0x1p30) || !(std::fabs(sample_y(cx, cy)) < 0x1p30)) return;
+  auto to_fixed = [](double v) { return std::int64_t(std::llround(v * double(kFixedOne))); };
+  // The sample lies inside the source rectangle when it is within half a pixel
+  // outside its first and last pixel centres.
+  const std::int64_t lo_x = to_fixed(double(src->x0) - 0.5), hi_x = to_fixed(double(src->x1) - 0.5);
+  const std::int64_t lo_y = to_fixed(double(src->y0) - 0.5), hi_y = to_fixed(double(src->y1) - 0.5);
+  const std::int64_t step_x = to_fixed(ia), step_y = to_fixed(ic);
+  const SampleGrid grid{image, src->x0, src->x1 - 1, src->y0, src->y1 - 1};
+
   for (std::int64_t py = y0; py < y1; ++py) {
-    std::uint8_t* d_row = pixmap.data() + py * std::int64_t(pixmap.width()) * 4;
-    const double qy = py + 0.5 - ty;
-    const double u_row = ib * qy, v_row = id * qy;
-    for (std::int64_t px = x0; px < x1; ++px) {
-      double qx = px + 0.5 - tx;
-      double u = ia * qx + u_row, v = ic * qx + v_row;
-      if (!(u >= src->u0 && u < src->u1 && v >= src->v0 && v < src->v1)) continue;
-      std::uint8_t* dst = d_row + px * 4;
-      if (sampling == Sampling::nearest) {
-        std::int64_t ix = std::clamp<std::int64_t>(floor_to_int(sx0 + u), src->x0, src->x1 - 1);
-        std::int64_t iy = std::clamp<std::int64_t>(floor_to_int(sy0 + v), src->y0, src->y1 - 1);
-        blend_pixel(dst, image.pixels + (iy * image.width + ix) * 4, weight);
-        continue;
-      }
-      // Bilinear between the four nearest pixel centres, clamped to the rectangle.
-      double fx = sx0 + u - 0.5, fy = sy0 + v - 0.5;
-      std::int64_t flx = floor_to_int(fx), fly = floor_to_int(fy);
-      std::int64_t ix0 = std::clamp<std::int64_t>(flx, src->x0, src->x1 - 1);
-      std::int64_t ix1 = std::clamp<std::int64_t>(flx + 1, src->x0, src->x1 - 1);
-      std::int64_t iy0 = std::clamp<std::int64_t>(fly, src->y0, src->y1 - 1);
-      std::int64_t iy1 = std::clamp<std::int64_t>(fly + 1, src->y0, src->y1 - 1);
-      const std::uint8_t* p00 = image.pixels + (iy0 * image.width + ix0) * 4;
-      const std::uint8_t* p10 = image.pixels + (iy0 * image.width + ix1) * 4;
-      const std::uint8_t* p01 = image.pixels + (iy1 * image.width + ix0) * 4;
-      const std::uint8_t* p11 = image.pixels + (iy1 * image.width + ix1) * 4;
+    const std::int64_t row_x = to_fixed(sample_x(double(x0), double(py))), row_y = to_fixed(sample_y(double(x0), double(py)));
+    const Run along_x = inside_run(row_x, step_x, lo_x, hi_x, x1 - x0);
+    const Run along_y = inside_run(row_y, step_y, lo_y, hi_y, x1 - x0);
+    const std::int64_t first = std::max(along_x.first, along_y.first), last = std::min(along_x.last, along_y.last);
+    if (first >= last) continue;
+    std::uint8_t* dst = pixmap.data() + (py * std::int64_t(pixmap.width()) + x0 + first) * 4;
+    std::int64_t fx = row_x + first * step_x, fy = row_y + first * step_y;
+    if (sampling == Sampling::nearest) {
+      for (std::int64_t k = first; k < last; ++k, fx += step_x, fy += step_y, dst += 4)
+        blend_pixel(dst, grid.at((fx + kFixedOne / 2) >> kFixedBits, (fy + kFixedOne / 2) >> kFixedBits), weight);
+      continue;
+    }
+    // Bilinear between the four nearest pixel centres, clamped to the rectangle. The
+    // source rows change only now and then along a destination row.
+    std::int64_t rows_of = INT64_MIN;
+    const std::uint8_t *top = nullptr, *bottom = nullptr;
+    for (std::int64_t k = first; k < last; ++k, fx += step_x, fy += step_y, dst += 4) {
+      const std::int64_t ix = fx >> kFixedBits, iy = fy >> kFixedBits;
+      if (iy != rows_of) rows_of = iy, top = grid.row(iy), bottom = grid.row(iy + 1);
+      const std::int64_t left = std::max(ix, grid.min_x) * 4, right = std::min(ix + 1, grid.max_x) * 4;
+      const std::uint32_t p00 = SampleGrid::word(top + left), p10 = SampleGrid::word(top + right);
+      const std::uint32_t p01 = SampleGrid::word(bottom + left), p11 = SampleGrid::word(bottom + right);
       // Premultiplied: four transparent neighbours mix to nothing, which blends to nothing.
-      if ((p00[3] | p10[3] | p01[3] | p11[3]) == 0) continue;
-      double wx = fx - double(flx), wy = fy - double(fly);
-      std::uint8_t mixed[4];
-      for (int ch = 0; ch < 4; ++ch) {
-        double top = p00[ch] + (p10[ch] - p00[ch]) * wx, bottom = p01[ch] + (p11[ch] - p01[ch]) * wx;
-        mixed[ch] = std::uint8_t(std::clamp(top + (bottom - top) * wy + 0.5, 0.0, 255.0));
-      }
-      mixed[0] = std::min(mixed[0], mixed[3]), mixed[1] = std::min(mixed[1], mixed[3]);
-      mixed[2] = std::min(mixed[2], mixed[3]);
-      blend_pixel(dst, mixed, weight);
+      if (((p00 | p10 | p01 | p11) >> 24) == 0) continue;
+      const std::uint32_t wx = std::uint32_t(fx >> (kFixedBits - 8)) & 0xFF;
+      const std::uint32_t wy = std::uint32_t(fy >> (kFixedBits - 8)) & 0xFF;
+      const std::uint32_t mixed = lerp_pixel(lerp_pixel(p00, p10, wx), lerp_pixel(p01, p11, wx), wy);
+      std::uint8_t rgba[4];
+      std::memcpy(rgba, &mixed, 4);
+      rgba[0] = std::min(rgba[0], rgba[3]), rgba[1] = std::min(rgba[1], rgba[3]), rgba[2] = std::min(rgba[2], rgba[3]);
+      blend_pixel(dst, rgba, weight);
     }
   }
 }

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <tmmintrin.h>
+#define BURROWLY_X86 1
 #endif
 
 namespace burrowly {
@@ -17,20 +18,32 @@ inline std::uint32_t swap_red_blue(std::uint32_t word) {
   return (word & 0xFF00FF00u) | (rb << 16) | (rb >> 16);
 }
 
+#if BURROWLY_X86
+// Four pixels per byte shuffle, as fast as a plain copy; returns how many pixels it did.
+__attribute__((target("ssse3"))) std::size_t swap_in_blocks(const std::uint8_t* rgba, std::uint8_t* bgra,
+                                                             std::size_t pixels) {
+  const __m128i order = _mm_setr_epi8(2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
+  std::size_t i = 0;
+  for (; i + 4 <= pixels; i += 4) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgba + i * 4));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bgra + i * 4), _mm_shuffle_epi8(block, order));
+  }
+  return i;
+}
+
+// Every x86-64 processor since 2008 has the shuffle; older ones take the word loop.
+bool can_shuffle_bytes() {
+  static const bool yes = __builtin_cpu_supports("ssse3");
+  return yes;
+}
+#endif
+
 }  // namespace
 
 void rgba_to_bgra(const std::uint8_t* rgba, std::uint8_t* bgra, std::size_t pixels) {
   std::size_t i = 0;
-#if defined(__SSE2__)
-  // Four pixels at a time, the same swap in each 32-bit lane.
-  const __m128i red_blue = _mm_set1_epi32(0x00FF00FF);
-  for (; i + 4 <= pixels; i += 4) {
-    const __m128i word = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgba + i * 4));
-    const __m128i rb = _mm_and_si128(word, red_blue);
-    const __m128i swapped = _mm_or_si128(_mm_andnot_si128(red_blue, word),
-                                         _mm_or_si128(_mm_slli_epi32(rb, 16), _mm_srli_epi32(rb, 16)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(bgra + i * 4), swapped);
-  }
+#if BURROWLY_X86
+  if (can_shuffle_bytes()) i = swap_in_blocks(rgba, bgra, pixels);
 #endif
   for (; i < pixels; ++i) {
     std::uint32_t word;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "shell/frame_plan.h"
 #include "shell/pixel_convert.h"
 #include "shell/tray_tooltip.h"
@@ -73,6 +75,16 @@ TEST(PixelConvert, SwapsRedAndBlueAndKeepsPremultipliedAlpha) {
   rgba_to_bgra(rgba, bgra, 2);
   const std::uint8_t expected[8] = {50, 100, 200, 255, 0, 32, 64, 128};
   EXPECT_TRUE(std::equal(bgra, bgra + 8, expected));
+
+  // A long odd-length run goes through the block path and the tail alike.
+  std::vector<std::uint8_t> many(4 * 1001), out(many.size());
+  for (std::size_t i = 0; i < many.size(); ++i) many[i] = std::uint8_t(i * 37 + i / 4);
+  rgba_to_bgra(many.data(), out.data(), 1001);
+  for (std::size_t p = 0; p < 1001; ++p) {
+    const std::uint8_t* in = &many[p * 4];
+    const std::uint8_t want[4] = {in[2], in[1], in[0], in[3]};
+    ASSERT_TRUE(std::equal(want, want + 4, &out[p * 4])) << "pixel " << p;
+  }
 }
 
 TEST(TrayTooltip, NamesThePetAndTheProfileAndIsCutTo127Units) {
