@@ -109,7 +109,9 @@ std::optional<PipeConnection> PipeServer::accept() {
   if (!connected) {
     DWORD error = GetLastError();
     DWORD ignored = 0;
-    connected = error == ERROR_PIPE_CONNECTED ||
+    // A client may connect, write and close before ConnectNamedPipe runs: that is
+    // ERROR_NO_DATA, and what it wrote is still in the pipe to be read.
+    connected = error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA ||
                 (error == ERROR_IO_PENDING && GetOverlappedResult(pipe, &overlapped, &ignored, TRUE));
   }
   if (!connected) {

@@ -14,4 +14,9 @@ std::vector<SignalMsg> SignalChannel::drain() {
   return messages;
 }
 
+bool SignalChannel::has_messages() {
+  std::lock_guard lock(mutex_);
+  return !queue_.empty();
+}
+
 }  // namespace burrowly

@@ -16,6 +16,7 @@ class SignalChannel {
   // Every queued message, oldest first; an empty list when there is none. Never waits
   // for a message.
   std::vector<SignalMsg> drain();
+  bool has_messages();
 
  private:
   std::mutex mutex_;

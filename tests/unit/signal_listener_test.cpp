@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "cli/signal_codec.h"
 #include "shell/signal_batch.h"
@@ -125,6 +127,57 @@ TEST(SignalListener, ThreadDeliversAndWakes) {
   for (auto give_up = Clock::now() + 3s; wakes == 0 && Clock::now() < give_up;) std::this_thread::sleep_for(5ms);
   std::vector<SignalMsg> expected{OkMsg{"ping"}};
   EXPECT_EQ(channel->drain(), expected);
+}
+
+// Many clients at once, each retrying a line until its send succeeds, beside a client
+// that floods, one that sends junk and one that connects and stays silent: every line
+// arrives exactly once, and each client's lines arrive in the order it sent them.
+TEST(SignalListener, ManyClientsAtOnceGetEachLineDeliveredOnceInOrder) {
+  constexpr int kClients = 40, kLines = 25;
+  std::string name = unique_pipe_name();
+  PipeServer server(name, 300ms);
+  SignalChannel channel;
+  std::atomic<bool> stop{false};
+  std::thread serving([&] {
+    while (!stop) serve_one_connection(server, channel, [] {});
+  });
+  {
+    std::vector<std::jthread> clients;
+    for (int c = 0; c < kClients; ++c)
+      clients.emplace_back([&name, c] {
+        for (int n = 0; n < kLines; ++n) {
+          std::string line = encode_signal(OkMsg{std::to_string(c) + " " + std::to_string(n)}) + "\n";
+          while (!pipe_send(name, line)) {
+          }
+        }
+      });
+    clients.emplace_back([&name] {
+      std::optional<PipeClient> silent = open_when_ready(name);
+      std::this_thread::sleep_for(600ms);
+    });
+    clients.emplace_back([&name] {
+      for (int n = 0; n < 5; ++n) pipe_send(name, std::string(40 * 1024, '{') + "\n");
+    });
+    clients.emplace_back([&name] {
+      for (int n = 0; n < 20; ++n) pipe_send(name, "{\"cmd\":\"ok\",\"text\":\n not json\n");
+    });
+  }
+  stop = true;
+  pipe_send(name, "");  // Wakes the server should it be waiting for a client.
+  serving.join();
+
+  std::vector<std::vector<int>> received(kClients);
+  for (const SignalMsg& message : channel.drain()) {
+    const auto* ok = std::get_if<OkMsg>(&message);
+    ASSERT_TRUE(ok);
+    int client = 0, line = 0;
+    ASSERT_EQ(std::sscanf(ok->text.c_str(), "%d %d", &client, &line), 2) << ok->text;
+    ASSERT_TRUE(client >= 0 && client < kClients) << ok->text;
+    received[client].push_back(line);
+  }
+  std::vector<int> every_line(kLines);
+  for (int n = 0; n < kLines; ++n) every_line[n] = n;
+  for (int c = 0; c < kClients; ++c) EXPECT_EQ(received[c], every_line) << "client " << c;
 }
 
 TEST(SignalBatch, CapStopsReadingAfterTheChunkThatPassesIt) {

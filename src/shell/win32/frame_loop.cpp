@@ -17,6 +17,15 @@ void wake_up_stretch() {
   if (auto app = app_slot().borrow()) app->engine->start_wake_stretch();
 }
 
+// Every queued message comes with its own wake-up, and the first of them drains the
+// channel; the rest find it empty. Skipping those keeps a flood of clients from queueing
+// one full frame per message ahead of everything else the window is sent (such as a
+// request to close).
+bool signals_waiting() {
+  auto app = app_slot().borrow();
+  return app && app->signals->has_messages();
+}
+
 InputSnapshot poll_input(AppState& app) {
   InputSnapshot input;
   POINT cursor{0, 0};
@@ -123,7 +132,7 @@ LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       else if (wparam == kSensingTimer) sensing_tick();
       return 0;
     case kSignalReadyMessage:
-      frame_tick();
+      if (signals_waiting()) frame_tick();
       return 0;
     case WM_POWERBROADCAST:
       if (wparam == PBT_APMRESUMEAUTOMATIC) wake_up_stretch();
