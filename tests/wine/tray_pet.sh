@@ -27,3 +27,8 @@ cool=$(count_pixels "$shots/pet.png" $lane 'b > r + 0.25')
 [ "$warm" -gt 200 ] && [ "$warm" -gt $((4 * cool)) ] || fail "fur colours look swapped: $warm warm, $cool cool pixels"
 
 kill -0 "$bg_pid" 2>/dev/null || fail "the tray app did not keep running"
+
+# One pet costs little memory.
+rss=$(resident_kib VmRSS)
+echo "tray app with one pet resident: ${rss:-?} KiB (at most $(resident_kib VmHWM) KiB)"
+[ "${rss:-0}" -gt 0 ] && [ "$rss" -lt $((60 * 1024)) ] || fail "resident set with one pet: ${rss:-?} KiB"
