@@ -12,9 +12,7 @@ folder="$appdata/Burrowly"
 alive() { kill -0 "$bg_pid" 2>/dev/null; }
 
 # A quiet pet: no remark of its own makes a bubble.
-mkdir -p "$folder/profiles"
-printf '{"outfit": "none", "chatty": false, "watch_pc": false, "break_min": 0, "water_min": 0,
-  "lunch_hour": -1, "bed_hour": -1}' >"$folder/profiles/$user.json"
+quiet_profile
 
 burrowly_bg
 sleep 6
@@ -89,15 +87,7 @@ echo "tray app resident after the load: ${rss_after:-?} KiB"
 [ "${rss_after:-0}" -lt $((${rss_before:-0} + 8 * 1024)) ] || fail "resident set grew from ${rss_before:-?} to ${rss_after:-?} KiB"
 
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
-for _ in $(seq 50); do alive || break; sleep 0.2; done
-if alive; then
-  fail "the tray app did not end"
-  kill "$bg_pid"
-else
-  wait "$bg_pid"
-  tray_status=$?
-  [ "$tray_status" -eq 0 ] || fail "the tray app ended with status $tray_status"
-fi
+expect_tray_exit "the tray app did not end"
 
 check_index_list "at quit"
 [ "$(active_profile)" = "$user" ] || fail "the active profile at quit is $(active_profile)"

@@ -15,12 +15,4 @@ alive || fail "the first instance stopped when the second one started"
 
 # Without /F, taskkill asks the program's windows to close.
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
-for _ in $(seq 50); do alive || break; sleep 0.2; done
-if alive; then
-  fail "the tray app did not end after its window was closed"
-  kill "$bg_pid"
-else
-  wait "$bg_pid"
-  tray_status=$?
-  [ "$tray_status" -eq 0 ] || fail "the tray app ended with status $tray_status"
-fi
+expect_tray_exit "the tray app did not end after its window was closed"

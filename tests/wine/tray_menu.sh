@@ -4,7 +4,6 @@
 # with status 0. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
 
 shots=${BURROWLY_SCREENSHOT_DIR:-$work}
-alive() { kill -0 "$bg_pid" 2>/dev/null; }
 # Mean brightness (0-1) of the area where the menu drops down.
 menu_brightness() { convert "$1" -crop 140x380+15+5 -colorspace Gray -format "%[fx:mean]" info:; }
 
@@ -61,12 +60,4 @@ grep -q '^    "corgi": "Rex"$' "$settings" || fail "the nickname was not saved"
 
 # Quit, the last item.
 xdotool mousemove 40 412 click 1
-for _ in $(seq 50); do alive || break; sleep 0.2; done
-if alive; then
-  fail "Quit did not end the tray app"
-  kill "$bg_pid"
-else
-  wait "$bg_pid"
-  tray_status=$?
-  [ "$tray_status" -eq 0 ] || fail "the tray app ended with status $tray_status"
-fi
+expect_tray_exit "Quit did not end the tray app"

@@ -9,12 +9,9 @@ white='r > 0.9 && g > 0.9 && b > 0.9'
 red='r > 0.6 && g < 0.35 && b < 0.3'
 user=$(id -un)
 folder="$appdata/Burrowly"
-alive() { kill -0 "$bg_pid" 2>/dev/null; }
 
 # A quiet pet without a hat: no remark of its own competes with the messages' bubbles.
-mkdir -p "$folder/profiles"
-printf '{"outfit": "none", "chatty": false, "watch_pc": false, "break_min": 0, "water_min": 0,
-  "lunch_hour": -1, "bed_hour": -1}' >"$folder/profiles/$user.json"
+quiet_profile
 
 burrowly_bg
 sleep 6
@@ -50,15 +47,7 @@ index="{
 [ "$(cat "$folder/profiles.json"; printf x)" = "${index}x" ] || fail "index after the switch: $(cat "$folder/profiles.json")"
 
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
-for _ in $(seq 50); do alive || break; sleep 0.2; done
-if alive; then
-  fail "the tray app did not end"
-  kill "$bg_pid"
-else
-  wait "$bg_pid"
-  tray_status=$?
-  [ "$tray_status" -eq 0 ] || fail "the tray app ended with status $tray_status"
-fi
+expect_tray_exit "the tray app did not end"
 
 [ "$(ls "$folder")" = "profiles
 profiles.json" ] || fail "settings folder holds: $(ls "$folder")"
