@@ -38,7 +38,7 @@ PetEngine make_engine(AssetStore& store) {
 
 FrameRig::FrameRig()
     : art(store_art_lookup(store)),
-      font(load_ui_font()),
+      font(embedded_ui_font()),
       engine(make_engine(store)),
       pixmap(*Pixmap::create(std::uint32_t(engine.habitat().width), std::uint32_t(engine.habitat().height))),
       bgra(pixmap.byte_size()) {

@@ -15,7 +15,7 @@
 #include "render/snapshot_renderer.h"
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
-#include "shell/monitor_info.h"
+#include "engine/monitor_info.h"
 #include "shell/signal_channel.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/overlay_window.h"

@@ -14,6 +14,7 @@
 #include "config/pet_names.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
+#include "platform/system_font.h"
 #include "render/store_art.h"
 #include "shell/profile_services.h"
 #include "shell/signal_listener.h"
@@ -126,10 +127,12 @@ int run_tray_app() {
   app.sensing = SensingObjects::create();
   EngineServices services;
   services.atlas = [store = app.assets.get()](std::string_view animal) { return store->atlas_for(animal, "M"); };
+  services.local_time = local_now;
+  services.precise_time = precise_filetime;
   bind_profile_services(services, app.profiles);
   app.engine = PetEngine::create(std::move(config), app.monitors, std::move(services));
   app.art = store_art_lookup(*app.assets);
-  app.font = load_ui_font();
+  app.font = ui_font_from(read_system_ui_font());
   app.cpu.update(read_cpu_times());
   app.previous_frame = monotonic_seconds();
   app_slot().put(std::move(app));

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "assets/blob_registry.h"
-#include "config/language.h"
+#include "assets/language.h"
 
 namespace burrowly {
 

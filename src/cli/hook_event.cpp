@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/json_nesting.h"
+#include "text/json_nesting.h"
 #include "text/utf8.h"
 
 namespace burrowly {

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/signal_msg.h"
+#include "engine/signal_msg.h"
 
 namespace burrowly {
 

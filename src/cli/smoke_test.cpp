@@ -7,7 +7,9 @@
 #include "cli/smoke_art_checks.h"
 #include "config/profiles.h"
 #include "engine/pet_engine.h"
+#include "platform/clock.h"
 #include "platform/fatal.h"
+#include "platform/system_font.h"
 #include "render/store_art.h"
 
 namespace burrowly {
@@ -34,9 +36,11 @@ int run_smoke_test(CliIo io) {
 
   EngineServices services;
   services.atlas = [&store](std::string_view species) { return store.atlas_for(species, kDefaultSize); };
+  services.local_time = local_now;
+  services.precise_time = precise_filetime;
   // No save service: the pets tried here must not become the profile's pet.
   PetEngine engine = PetEngine::create(loaded.config, {fallback_monitor()}, services);
-  const Font font = load_ui_font();
+  const Font font = ui_font_from(read_system_ui_font());
   std::optional<Pixmap> canvas = Pixmap::create(kCanvasWidth, kCanvasHeight);
   if (!canvas) fatal("pixmap");
 

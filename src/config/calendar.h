@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/language.h"
+#include "assets/language.h"
 
 namespace burrowly {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/language.h"
+#include "assets/language.h"
 
 namespace burrowly {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "config/config.h"
-#include "config/language.h"
+#include "assets/language.h"
 
 namespace burrowly {
 

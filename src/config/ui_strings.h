@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "config/language.h"
+#include "assets/language.h"
 
 namespace burrowly {
 

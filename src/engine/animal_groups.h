@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/draw_snapshot.h"
+#include "render/draw_snapshot.h"
 
 namespace burrowly {
 

@@ -480,7 +480,7 @@ void PetEngine::on_signal(const SignalMsg& message) {
     cheer(blank(ok->text) ? line(language(), Ui::ok_reaction) : std::string_view(ok->text), 4.2f);
   } else if (const auto* fail = std::get_if<FailMsg>(&message)) {
     say(blank(fail->text) ? line(language(), Ui::fail_reaction) : std::string_view(fail->text), 4.5f);
-    speech_style_ = 1;
+    speech_style_ = SpeechStyle::alert;
     activity_ = JumpActivity{0, 210 * scale(), -95 * scale() * facing_};
   }
   redraw_ = true;

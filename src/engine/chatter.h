@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/language.h"
+#include "assets/language.h"
 #include "config/ui_strings.h"
 
 namespace burrowly {

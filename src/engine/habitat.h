@@ -1,22 +1,10 @@
 #pragma once
-// Where a monitor's overlay window sits and where the pet's ground line runs in it.
+// The overlay window and ground line of the pet's habitat on one monitor.
 
-#include <cstdint>
-
-#include "shell/monitor_info.h"
+#include "engine/monitor_info.h"
+#include "render/habitat_rect.h"
 
 namespace burrowly {
-
-struct HabitatRect {
-  bool top_mode = false;  // the lane along the top edge rather than above the taskbar
-  std::int32_t x = 0, y = 0, width = 1400, height = 190;  // window, physical pixels
-  float ground_y = 186;      // ground line inside the window
-  float floor_depth = 36;    // band below the ground line that still counts as floor
-  bool notch = false;        // a notch island bulges out of the top lane
-  float notch_left = 0, notch_right = 0;  // window x of the island's ends
-
-  bool operator==(const HabitatRect&) const = default;
-};
 
 HabitatRect habitat_rect(const MonitorInfo& monitor, bool top_mode, bool top_notch);
 

@@ -18,9 +18,6 @@ std::uint64_t seed_from_filetime(std::uint64_t filetime) {
 }
 
 PetEngine PetEngine::create(Config config, std::vector<MonitorInfo> monitors, EngineServices services) {
-  if (!services.local_time) services.local_time = local_now;
-  if (!services.precise_time) services.precise_time = precise_filetime;
-
   PetEngine engine;
   engine.config_ = std::move(config);
   engine.monitors_ = std::move(monitors);
@@ -110,7 +107,7 @@ void PetEngine::say(std::string_view text, float seconds) {
   speech_text_.emplace(text);
   speech_age_ = 0;
   speech_duration_ = std::max(seconds, 1.5f);
-  speech_style_ = 0;
+  speech_style_ = SpeechStyle::normal;
   redraw_ = true;
 }
 

@@ -14,19 +14,20 @@
 #include <vector>
 
 #include "assets/atlas.h"
-#include "cli/signal_msg.h"
+#include "engine/signal_msg.h"
 #include "config/config.h"
-#include "config/language.h"
+#include "assets/language.h"
 #include "engine/activity.h"
 #include "engine/body_spring.h"
 #include "engine/desktop_sense.h"
-#include "engine/draw_snapshot.h"
+#include "render/draw_snapshot.h"
+#include "engine/habitat.h"
 #include "engine/handover_scene.h"
 #include "engine/input_snapshot.h"
-#include "engine/particle.h"
+#include "render/particle.h"
 #include "engine/rng.h"
-#include "platform/clock.h"
-#include "shell/monitor_info.h"
+#include "platform/local_time.h"
+#include "engine/monitor_info.h"
 
 namespace burrowly {
 
@@ -41,9 +42,9 @@ struct EngineServices {
   // The settings of another profile, for a profile switch; nothing when it cannot
   // be had (the switch is then ignored).
   std::function<std::optional<Config>(std::string_view profile_id)> load_profile;
-  // The local wall clock; defaults to the system's.
+  // The local wall clock, read every tick.
   std::function<LocalTime()> local_time;
-  // The system time as a FILETIME count, read once for the seed; defaults to the system's.
+  // The system time as a FILETIME count (100 ns since 1601), read once for the seed.
   std::function<std::uint64_t()> precise_time;
 };
 
@@ -92,7 +93,7 @@ class PetEngine {
   float facing() const { return facing_; }
   const std::string& clip() const { return clip_name_; }
   const std::optional<std::string>& speech_text() const { return speech_text_; }
-  std::uint8_t speech_style() const { return speech_style_; }
+  SpeechStyle speech_style() const { return speech_style_; }
   const std::vector<Particle>& particles() const { return particles_; }
   bool scene_running() const { return scene_.has_value(); }
   HabitatRect habitat() const;
@@ -174,7 +175,7 @@ class PetEngine {
 
   std::optional<std::string> speech_text_;
   float speech_age_ = 0, speech_duration_ = 0;
-  std::uint8_t speech_style_ = 0;
+  SpeechStyle speech_style_ = SpeechStyle::normal;
 
   std::vector<Particle> particles_;
 

@@ -3,16 +3,9 @@
 
 #include <cstdint>
 
-namespace burrowly {
+#include "platform/local_time.h"
 
-struct LocalTime {
-  int year;
-  int month;    // 1-12
-  int day;      // 1-31
-  int hour;     // 0-23
-  int minute;   // 0-59
-  int weekday;  // 0 Sunday .. 6 Saturday
-};
+namespace burrowly {
 
 LocalTime local_now();
 

@@ -44,7 +44,7 @@ void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request,
   const float u = ui_scale;
   const BubbleLayout b = layout_bubble(font, request, placement, pet_x, sit, ui_scale);
 
-  bool warning = request.style == BubbleStyle::warning;
+  bool warning = request.style == SpeechStyle::alert;
   std::uint32_t fill = warning ? faded(255, 244, 242, 244, alpha) : faded(255, 255, 255, 245, alpha);
   std::uint32_t border = warning ? faded(196, 61, 43, 235, alpha) : faded(36, 27, 51, 190, alpha);
   std::uint32_t text = warning ? faded(196, 61, 43, 255, alpha) : faded(44, 24, 18, 255, alpha);

@@ -5,15 +5,14 @@
 #include <string>
 
 #include "render/canvas.h"
+#include "render/draw_snapshot.h"
 #include "render/font.h"
 
 namespace burrowly {
 
-enum class BubbleStyle : std::uint8_t { normal, warning };
-
 struct BubbleRequest {
   std::string text;  // UTF-8, one line
-  BubbleStyle style = BubbleStyle::normal;
+  SpeechStyle style = SpeechStyle::normal;
   float alpha = 1;   // fade, clamped to 0..1
 };
 

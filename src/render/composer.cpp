@@ -115,10 +115,10 @@ void render_pet(Pixmap& pm, const std::vector<PetRenderInput>& figures, const st
   pm.clear_drawn();
   const float u = std::isfinite(ui_scale) && ui_scale > 0 ? ui_scale : 1.0f;
   if (effects.panel) draw_panel(pm, effects.panel->x, effects.panel->y, effects.panel->width, effects.panel->height, u);
-  if (effects.toy && drawn_behind_pet(effects.toy->look)) draw_toy(pm, *effects.toy, effects.ground_y, u);
+  if (effects.toy && drawn_behind_pet(effects.toy->kind)) draw_toy(pm, *effects.toy, effects.ground_y, u);
   for (const PetRenderInput& f : figures) draw_figure(pm, f);
-  if (effects.toy && !drawn_behind_pet(effects.toy->look)) draw_toy(pm, *effects.toy, effects.ground_y, u);
-  for (const EffectParticle& p : effects.particles) draw_particle(pm, font, p, effects.language, u);
+  if (effects.toy && !drawn_behind_pet(effects.toy->kind)) draw_toy(pm, *effects.toy, effects.ground_y, u);
+  for (const Particle& p : effects.particles) draw_particle(pm, font, p, effects.language, u);
   if (bubble && !figures.empty()) {
     const PetRenderInput& first = figures.front();
     float sit = first.atlas ? first.atlas->sit : 0.0f;

@@ -40,9 +40,9 @@ struct PanelDraw {
 
 struct EffectsDraw {
   std::optional<PanelDraw> panel;
-  std::optional<ToyDraw> toy;
+  std::optional<ToySnapshot> toy;
   float ground_y = 0;  // the toy's ground line
-  std::vector<EffectParticle> particles;
+  std::vector<Particle> particles;
   Language language = Language::en;
 };
 

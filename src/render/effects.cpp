@@ -23,7 +23,7 @@ void fill_and_outline(Pixmap& pm, const Path& path, std::uint32_t fill, float wi
 
 }  // namespace
 
-ParticleState particle_state(const EffectParticle& p, float ui_scale) {
+ParticleState particle_state(const Particle& p, float ui_scale) {
   ParticleState s;
   float ratio = p.life > 0 ? p.age / p.life : 1.0f;
   s.t = std::isfinite(ratio) ? std::clamp(ratio, 0.0f, 1.0f) : 1.0f;
@@ -33,15 +33,15 @@ ParticleState particle_state(const EffectParticle& p, float ui_scale) {
   return s;
 }
 
-void draw_particle(Pixmap& pm, const Font& font, const EffectParticle& p, Language language, float u) {
+void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language language, float u) {
   const ParticleState s = particle_state(p, u);
   if (s.fade <= 0 || !std::isfinite(s.px) || !std::isfinite(s.py)) return;
   const float px = s.px, py = s.py, fade = s.fade;
   switch (p.kind) {
-    case 0x110000:
+    case effect::sleep_z:
       font.draw_text(pm, "z", px, py, (10.5f + 3 * s.t) * u, faded(36, 27, 51, 230, fade));
       return;
-    case 0x110001: {
+    case effect::heart: {
       float a = 5.2f * u;
       Path heart;
       heart.move_to(px, py + 0.9f * a)
@@ -51,12 +51,12 @@ void draw_particle(Pixmap& pm, const Font& font, const EffectParticle& p, Langua
       fill_path(pm, heart, faded(232, 91, 138, 255, fade));
       return;
     }
-    case 0x110002: {
+    case effect::purr_puff: {
       const char* word = language == Language::en ? "purr" : language == Language::pl ? "mrr" : "мур";
       font.draw_text(pm, word, px, py, 9.5f * u, faded(232, 91, 138, 235, fade));
       return;
     }
-    case 0x110003: {
+    case effect::sparkle: {
       float r = 4.8f * u, c = 0.15f * r;
       Path star;
       star.move_to(px, py - r)
@@ -68,10 +68,10 @@ void draw_particle(Pixmap& pm, const Font& font, const EffectParticle& p, Langua
       fill_path(pm, star, faded(245, 184, 46, 255, fade));
       return;
     }
-    case 0x110005:
+    case effect::sweat_drop:
       fill_path(pm, Path().add_circle(px, py + 14 * s.t * u, 2.4f * u), faded(112, 184, 240, 220, fade));
       return;
-    case 0x110006: {
+    case effect::plug_flash: {
       float b = 6.2f * u;
       Path bolt;
       bolt.add_polygon({{px + 0.15f * b, py - b},
@@ -85,18 +85,18 @@ void draw_particle(Pixmap& pm, const Font& font, const EffectParticle& p, Langua
       return;
     }
     default:
-      if (p.kind < 0x110000 || p.kind == 0x110004) {
+      if (p.kind < effect::first_code || p.kind == effect::glyph_code) {
         std::string glyph;
-        append_utf8(glyph, p.kind == 0x110004 ? char32_t(0x110004) : char32_t(p.kind));
+        append_utf8(glyph, char32_t(p.kind));
         font.draw_text(pm, glyph, px, py, 12 * u, faded(94, 152, 224, 240, fade));
       }
       return;
   }
 }
 
-bool drawn_behind_pet(ToyLook look) { return look == ToyLook::water_drop || look == ToyLook::food_bowl; }
+bool drawn_behind_pet(ToyKind kind) { return kind == ToyKind::water_drop || kind == ToyKind::food_bowl; }
 
-void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
+void draw_toy(Pixmap& pm, const ToySnapshot& toy, float ground_y, float u) {
   if (!(toy.opacity > 0.01f)) return;
   const float op = std::min(toy.opacity, 1.0f);
   // Shapes below are in ui units around the toy's centre.
@@ -104,8 +104,8 @@ void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
                     .after(Transform::rotate(toy.rotation))
                     .after(Transform::scale(u, u));
   if (!t.is_finite()) return;
-  switch (toy.look) {
-    case ToyLook::yarn_ball: {
+  switch (toy.kind) {
+    case ToyKind::yarn_ball: {
       fill_and_outline(pm, Path().add_circle(0, 0, 6), faded(230, 79, 102, 255, op), 1.1f, op, t);
       Path strands;
       strands.move_to(-5, -3).quad_to(0, 1, 5, -3);
@@ -114,12 +114,12 @@ void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
       stroke_path(pm, strands, Stroke{1.1f}, ink(255 * op), t);
       return;
     }
-    case ToyLook::frisbee: {
+    case ToyKind::frisbee: {
       fill_and_outline(pm, Path().add_oval(0, 0, 8.5f, 3.2f), faded(54, 148, 224, 245, op), 1.1f, op, t);
       stroke_path(pm, Path().add_oval(0, -0.4f, 5, 1.6f), Stroke{1.1f}, ink(255 * op), t);
       return;
     }
-    case ToyLook::carrot: {
+    case ToyKind::carrot: {
       Path body;
       body.move_to(-5, -3.4f).line_to(9, 0).line_to(-5, 3.4f).quad_to(-7.8f, 0, -5, -3.4f).close();
       Path leaf;
@@ -130,12 +130,12 @@ void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
       fill_and_outline(pm, body, faded(242, 134, 48, 255, op), 1.2f, op, t);
       return;
     }
-    case ToyLook::treat: {
+    case ToyKind::treat: {
       fill_and_outline(pm, Path().add_oval(0, 0, 6.5f, 4.6f), faded(212, 148, 86, 255, op), 1.1f, op, t);
       fill_and_outline(pm, Path().add_oval(0, 0, 3.4f, 2.2f), faded(118, 76, 52, 255, op), 1.1f, op, t);
       return;
     }
-    case ToyLook::fly: {
+    case ToyKind::fly: {
       float beat = float(std::fabs(stable_sin_cos(38.0 * toy.phase).sin));
       float wing = 1.6f + 1.8f * beat;
       Path wings;
@@ -144,7 +144,7 @@ void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
       fill_path(pm, Path().add_circle(0, 0, 2.2f), faded(40, 34, 48, 250, op), t);
       return;
     }
-    case ToyLook::water_drop: {
+    case ToyKind::water_drop: {
       Path drop;
       drop.move_to(-1.6f, -6)
           .line_to(1.6f, -6)
@@ -159,7 +159,7 @@ void draw_toy(Pixmap& pm, const ToyDraw& toy, float ground_y, float u) {
       fill_and_outline(pm, drop, faded(168, 224, 255, 255, op), 1.1f, op, t);
       return;
     }
-    case ToyLook::food_bowl: {
+    case ToyKind::food_bowl: {
       Path bowl;
       bowl.add_polygon({{-11, -3}, {11, -3}, {7.5f, 6}, {-7.5f, 6}});
       fill_and_outline(pm, bowl, faded(232, 114, 78, 255, op), 1.1f, op, t);

@@ -1,11 +1,6 @@
 #include "render/font.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "assets/blob_registry.h"
-#include "platform/env.h"
 #include "text/utf8.h"
 
 #define STB_TRUETYPE_IMPLEMENTATION
@@ -74,29 +69,13 @@ void Font::draw_text(Pixmap& pixmap, std::string_view utf8, float x, float basel
   }
 }
 
-std::vector<std::string> ui_font_candidates(const std::optional<std::string>& windir) {
-  std::string fonts = windir.value_or("C:/Windows") + "/Fonts/";
-  return {fonts + "segoeui.ttf", fonts + "arial.ttf"};
+Font ui_font_from(const std::optional<std::string>& system_font) {
+  if (system_font)
+    if (auto font = Font::parse({system_font->begin(), system_font->end()})) return *font;
+  return embedded_ui_font();
 }
 
-namespace {
-
-std::optional<std::vector<std::uint8_t>> read_whole_file(const std::string& utf8_path) {
-  std::u8string u8(utf8_path.begin(), utf8_path.end());
-  std::ifstream in(std::filesystem::path(u8), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
-}  // namespace
-
-Font load_ui_font() {
-  for (const std::string& path : ui_font_candidates(env_var("WINDIR"))) {
-    if (auto bytes = read_whole_file(path))
-      if (auto font = Font::parse(std::move(*bytes))) return *font;
-  }
+Font embedded_ui_font() {
   Bytes embedded = embedded_font();
   if (auto font = Font::parse({embedded.begin(), embedded.end()})) return *font;
   return Font();

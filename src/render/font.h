@@ -31,11 +31,11 @@ class Font {
   std::shared_ptr<const Face> face_;
 };
 
-// The font files tried in order: the Windows folder (WINDIR, else "C:/Windows"),
-// its "Fonts" folder, "segoeui.ttf" then "arial.ttf".
-std::vector<std::string> ui_font_candidates(const std::optional<std::string>& windir);
+// The bubble font: the system font's bytes when they parse, the embedded DejaVu Sans
+// otherwise.
+Font ui_font_from(const std::optional<std::string>& system_font);
 
-// The first candidate that reads and parses; the embedded DejaVu Sans otherwise.
-Font load_ui_font();
+// The embedded DejaVu Sans alone, the same on every machine.
+Font embedded_ui_font();
 
 }  // namespace burrowly

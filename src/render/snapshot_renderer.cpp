@@ -52,17 +52,14 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   if (s.habitat.top_mode && s.habitat.notch && !s.figures.empty())
     effects.panel = PanelDraw{s.habitat.notch_left, -10 * u, s.habitat.notch_right - s.habitat.notch_left,
                               ground + 10 * u + 4 * u};
-  if (s.toy)
-    effects.toy = ToyDraw{ToyLook(std::uint8_t(s.toy->kind)), s.toy->x, s.toy->height, s.toy->rotation,
-                          s.toy->opacity, s.toy->phase};
-  for (const Particle& p : s.particles) effects.particles.push_back({p.kind, p.x, p.y, p.drift, p.age, p.life});
+  effects.toy = s.toy;
+  effects.particles = s.particles;
 
   std::optional<BubbleDraw> bubble;
   if (s.speech && !figures.empty()) {
     // The bubble rises with the pet, so a jump never carries the pet into it.
     const float feet = ground - figures.front().lift;
-    bubble = BubbleDraw{{s.speech->text, s.speech->style == 1 ? BubbleStyle::warning : BubbleStyle::normal,
-                         s.speech->opacity},
+    bubble = BubbleDraw{{s.speech->text, s.speech->style, s.speech->opacity},
                         {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), feet, !s.habitat.top_mode}};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);

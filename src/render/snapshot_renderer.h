@@ -6,7 +6,7 @@
 #include <string>
 
 #include "assets/atlas.h"
-#include "engine/draw_snapshot.h"
+#include "render/draw_snapshot.h"
 #include "render/canvas.h"
 #include "render/font.h"
 

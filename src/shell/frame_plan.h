@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "shell/monitor_info.h"
+#include "engine/monitor_info.h"
 
 namespace burrowly {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/monitor_info.h"
+#include "engine/monitor_info.h"
 
 namespace burrowly {
 

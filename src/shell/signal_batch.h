@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/signal_msg.h"
+#include "engine/signal_msg.h"
 #include "platform/pipe.h"
 
 namespace burrowly {

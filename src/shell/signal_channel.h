@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "cli/signal_msg.h"
+#include "engine/signal_msg.h"
 
 namespace burrowly {
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "cli/json_nesting.h"
+#include "text/json_nesting.h"
 
 namespace burrowly {
 

@@ -24,7 +24,9 @@ TEST(ShippedMotion, FeetRestOnTheGroundLine) {
     for (const FrameRaw& f : a.atlas.frames) {
       const int bottom = lowest_row(a, f);
       EXPECT_LE(bottom, f.gy) << f.n << " " << f.i << " sinks below the ground";
-      if (!kAirborne.count(f.n)) EXPECT_GE(bottom, f.gy - 1) << f.n << " " << f.i << " floats";
+      if (!kAirborne.count(f.n)) {
+        EXPECT_GE(bottom, f.gy - 1) << f.n << " " << f.i << " floats";
+      }
     }
   }
 }

@@ -1,5 +1,5 @@
 # The host build's --smoke-test in a private settings folder: the one success line,
-# nothing on standard error, status 0, well within 5 seconds.
+# nothing on standard error, status 0 (its time is a figure of scripts/bench).
 # Usage: smoke.sh PATH-TO-burrowly
 set -u
 exe=$1
@@ -8,10 +8,8 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-start=$(date +%s%N)
 env -u APPDATA XDG_CONFIG_HOME="$work/config" "$exe" --smoke-test >"$work/out" 2>"$work/err"
 status=$?
-elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 
 [ "$status" -eq 0 ] || fail "exit status $status"
 expected="Burrowly smoke-test OK: 37 pets, multi-user profiles=$work/config/Burrowly/profiles, renderer=burrowly-canvas"
@@ -19,6 +17,4 @@ expected="Burrowly smoke-test OK: 37 pets, multi-user profiles=$work/config/Burr
 x" ] || fail "stdout was [$(cat "$work/out")], expected [$expected]"
 [ -s "$work/err" ] && fail "stderr was [$(cat "$work/err")]"
 [ -f "$work/config/Burrowly/profiles.json" ] || fail "no profiles index written"
-[ "$elapsed_ms" -lt 5000 ] || fail "took $elapsed_ms ms"
-echo "smoke test took $elapsed_ms ms"
 [ "$failures" -eq 0 ]

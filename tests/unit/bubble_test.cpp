@@ -8,7 +8,7 @@ namespace burrowly {
 namespace {
 
 const Font& ui_font() {
-  static Font font = load_ui_font();
+  static Font font = embedded_ui_font();
   return font;
 }
 
@@ -16,15 +16,13 @@ BubblePlacement area(std::int32_t w = 800, std::int32_t h = 300, float anchor = 
   return {w, h, anchor, above};
 }
 
-TEST(Bubble, FontCandidatesFollowWindowsFolder) {
-  EXPECT_EQ(ui_font_candidates(std::nullopt),
-            (std::vector<std::string>{"C:/Windows/Fonts/segoeui.ttf", "C:/Windows/Fonts/arial.ttf"}));
-  EXPECT_EQ(ui_font_candidates(std::string("D:/Win")).front(), "D:/Win/Fonts/segoeui.ttf");
-  EXPECT_GT(ui_font().text_width("hello", 12), 10) << "a font always loads";
+TEST(Bubble, EmbeddedFontAlwaysLoads) {
+  EXPECT_GT(ui_font().text_width("hello", 12), 10);
+  EXPECT_GT(ui_font_from(std::string("not a font")).text_width("hello", 12), 10) << "unparsable bytes fall back";
 }
 
 TEST(Bubble, GeometryAtScaleOneAndTwo) {
-  BubbleRequest req{"hi there", BubbleStyle::normal, 1};
+  BubbleRequest req{"hi there", SpeechStyle::normal, 1};
   BubbleLayout one = layout_bubble(ui_font(), req, area(), 400, 30, 1);
   EXPECT_EQ(one.font_size, 12);
   EXPECT_EQ(one.height, 26);
@@ -39,10 +37,10 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
   EXPECT_EQ(two.height, 24 + 28);
   EXPECT_FLOAT_EQ(two.y0, 200 - 30 - 20 - 52 - 12);
 
-  BubbleLayout tiny = layout_bubble(ui_font(), {"!", BubbleStyle::normal, 1}, area(), 400, 30, 1);
+  BubbleLayout tiny = layout_bubble(ui_font(), {"!", SpeechStyle::normal, 1}, area(), 400, 30, 1);
   EXPECT_EQ(tiny.width, 48) << "minimum width";
   std::string long_text(200, 'w');
-  EXPECT_EQ(layout_bubble(ui_font(), {long_text, BubbleStyle::normal, 1}, area(), 400, 30, 1).width, 300);
+  EXPECT_EQ(layout_bubble(ui_font(), {long_text, SpeechStyle::normal, 1}, area(), 400, 30, 1).width, 300);
 
   BubbleLayout below = layout_bubble(ui_font(), req, area(800, 300, 20, false), 400, 30, 1);
   EXPECT_FLOAT_EQ(below.y0, 20 + 30 + 16);
@@ -51,7 +49,7 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
 }
 
 TEST(Bubble, PetNearTheEdgeKeepsBubbleAndTailInside) {
-  BubbleRequest req{"hello", BubbleStyle::normal, 1};
+  BubbleRequest req{"hello", SpeechStyle::normal, 1};
   BubbleLayout left = layout_bubble(ui_font(), req, area(), 5, 30, 1);
   EXPECT_FLOAT_EQ(left.x0, 8);
   EXPECT_FLOAT_EQ(left.tail_x, 8 + 12);
@@ -70,16 +68,16 @@ double alpha_sum(const Pixmap& p) {
 
 TEST(Bubble, EmptyOrFadedOutDrawsNothing) {
   Pixmap p = *Pixmap::create(400, 200);
-  draw_bubble(p, ui_font(), {"", BubbleStyle::normal, 1}, area(400, 200, 150), 200, 30, 1);
-  draw_bubble(p, ui_font(), {"hi", BubbleStyle::normal, 0.02f}, area(400, 200, 150), 200, 30, 1);
-  draw_bubble(p, ui_font(), {"hi", BubbleStyle::normal, NAN}, area(400, 200, 150), 200, 30, 1);
+  draw_bubble(p, ui_font(), {"", SpeechStyle::normal, 1}, area(400, 200, 150), 200, 30, 1);
+  draw_bubble(p, ui_font(), {"hi", SpeechStyle::normal, 0.02f}, area(400, 200, 150), 200, 30, 1);
+  draw_bubble(p, ui_font(), {"hi", SpeechStyle::normal, NAN}, area(400, 200, 150), 200, 30, 1);
   EXPECT_EQ(alpha_sum(p), 0);
 }
 
 TEST(Bubble, BodyColoursAndHalfAlpha) {
   EXPECT_EQ(faded(255, 255, 255, 245, 0.5f), pack_rgba(255, 255, 255, 122));
   EXPECT_EQ(faded(1, 2, 3, 255, 2.0f), pack_rgba(1, 2, 3, 255));
-  for (BubbleStyle style : {BubbleStyle::normal, BubbleStyle::warning}) {
+  for (SpeechStyle style : {SpeechStyle::normal, SpeechStyle::alert}) {
     Pixmap full = *Pixmap::create(400, 200), half = *Pixmap::create(400, 200);
     BubbleRequest req{"hi", style, 1};
     BubbleLayout b = layout_bubble(ui_font(), req, area(400, 200, 150), 200, 30, 1);
@@ -89,7 +87,7 @@ TEST(Bubble, BodyColoursAndHalfAlpha) {
     // Inside the body, left of the text: the fill over its shadow.
     int x = int(b.x0 + 4), y = int(b.y0 + b.height / 2);
     const std::uint8_t* px = full.data() + (y * 400 + x) * 4;
-    int expected = style == BubbleStyle::normal ? 245 : 244;
+    int expected = style == SpeechStyle::normal ? 245 : 244;
     EXPECT_NEAR(px[3], expected + 30 * (255 - expected) / 255.0, 1.5);
     const std::uint8_t* hp = half.data() + (y * 400 + x) * 4;
     EXPECT_NEAR(hp[3], 122 + 15 * (255 - 122) / 255.0, 1.5);

@@ -165,7 +165,7 @@ class ChangedFrames : public ::testing::Test {
   AssetStore store;
   std::optional<PetEngine> engine;
   FigureArtLookup art;
-  Font font = load_ui_font();
+  Font font = embedded_ui_font();
 };
 
 TEST_F(ChangedFrames, PixelsMatchTheFullRedrawOverManyFrames) {

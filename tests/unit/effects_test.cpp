@@ -6,7 +6,7 @@ namespace burrowly {
 namespace {
 
 const Font& ui_font() {
-  static Font font = load_ui_font();
+  static Font font = embedded_ui_font();
   return font;
 }
 
@@ -23,7 +23,7 @@ bool empty(const Pixmap& p) {
 }
 
 TEST(Effects, ParticleRisesDriftsAndFades) {
-  EffectParticle p{0x110001, 50, 80, 10, 0, 2};
+  Particle p{effect::heart, 50, 80, 10, 0, 2};
   for (float u : {1.0f, 2.0f}) {
     ParticleState start = particle_state(p, u);
     EXPECT_FLOAT_EQ(start.px, 50);
@@ -81,8 +81,8 @@ TEST(Effects, HeartIsFilledInItsColourAroundItsPoint) {
 TEST(Effects, ToysNeedOpacityAboveOnePercent) {
   for (int look = 0; look <= 6; ++look) {
     Pixmap faint = blank(), shown = blank();
-    draw_toy(faint, {ToyLook(look), 60, 10, 0.3f, 0.01f, 0.2f}, 100, 1);
-    draw_toy(shown, {ToyLook(look), 60, 10, 0.3f, 1, 0.2f}, 100, 1);
+    draw_toy(faint, {ToyKind(look), 60, 10, 0.3f, 0.01f, 0.2f}, 100, 1);
+    draw_toy(shown, {ToyKind(look), 60, 10, 0.3f, 1, 0.2f}, 100, 1);
     EXPECT_TRUE(empty(faint)) << look;
     EXPECT_FALSE(empty(shown)) << look;
     // Centred at the ground line minus 6 minus the height.
@@ -90,7 +90,7 @@ TEST(Effects, ToysNeedOpacityAboveOnePercent) {
     EXPECT_EQ(shown.data()[(100 * 120 + 60) * 4 + 3], 0) << look;
   }
   Pixmap ball = blank();
-  draw_toy(ball, {ToyLook::yarn_ball, 60, 0, 0, 1, 0}, 100, 1);
+  draw_toy(ball, {ToyKind::yarn_ball, 60, 0, 0, 1, 0}, 100, 1);
   EXPECT_EQ(ball.data()[(94 * 120 + 58) * 4 + 0], 230);
 }
 

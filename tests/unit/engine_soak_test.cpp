@@ -12,8 +12,9 @@ TEST(EngineSoak, HalfAnHourOfRandomUseKeepThePetSoundAndReachEveryActivity) {
   EXPECT_GE(report.ticks, std::uint64_t(30 * 60 / 0.033) - 1);
   for (int a = 0; a <= int(Activity::vibe); ++a)
     EXPECT_TRUE(report.activities.count(Activity(a))) << "never reached activity " << a;
-  if (report.heap_after_first_minute && report.heap_at_end)
+  if (report.heap_after_first_minute && report.heap_at_end) {
     EXPECT_LT(double(*report.heap_at_end), double(*report.heap_after_first_minute) + 64 * 1024);
+  }
 }
 
 }  // namespace

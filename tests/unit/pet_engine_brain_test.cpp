@@ -247,12 +247,12 @@ TEST(PetBrainSignals, BlankFailShowsTheAlertAndHopsBackwards) {
   const float facing = engine.facing();
   engine.on_signal(FailMsg{"   "});
   EXPECT_TRUE(said(engine, "that failed"));
-  EXPECT_EQ(engine.speech_style(), 1);
+  EXPECT_EQ(engine.speech_style(), SpeechStyle::alert);
   EngineRig::run(engine, 1.0f);
   EXPECT_GT((engine.x() - start) * -facing, 20.0f);  // away from the way it faced
   EngineRig::run(engine, 3.3f);
   ASSERT_TRUE(engine.draw_snapshot(0).speech);
-  EXPECT_EQ(engine.draw_snapshot(0).speech->style, 1);
+  EXPECT_EQ(engine.draw_snapshot(0).speech->style, SpeechStyle::alert);
   EngineRig::run(engine, 0.3f);
   EXPECT_FALSE(engine.speech_text());
 }

@@ -23,9 +23,13 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   g_allocations.fetch_add(1, std::memory_order_relaxed);
   return std::malloc(size ? size : 1);
 }
+// These replace the global pair, so free() matches the malloc() above; GCC cannot see that.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace burrowly {
 namespace {
@@ -200,7 +204,9 @@ TEST(PetPlayClips, MissingWalkArtFallsBackToSitting) {
     if (engine.activity() == Activity::walk) {
       walked = true;
       EngineRig::run(engine, 0.1f);
-      if (engine.activity() == Activity::walk) EXPECT_EQ(engine.clip(), "sit");
+      if (engine.activity() == Activity::walk) {
+        EXPECT_EQ(engine.clip(), "sit");
+      }
     }
     EXPECT_NE(engine.clip(), "walk");
   }

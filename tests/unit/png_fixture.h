@@ -12,9 +12,9 @@ struct PngSpec {
   std::uint32_t width = 0, height = 0;
   std::uint8_t bit_depth = 8;
   std::uint8_t color_type = 6;            // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
-  std::vector<std::uint8_t> rows;         // packed scanlines without filter bytes
-  std::vector<std::uint8_t> palette;      // RGB triples (colour type 3)
-  std::vector<std::uint8_t> transparency; // tRNS alpha entries (colour type 3)
+  std::vector<std::uint8_t> rows{};       // packed scanlines without filter bytes
+  std::vector<std::uint8_t> palette{};    // RGB triples (colour type 3)
+  std::vector<std::uint8_t> transparency{};  // tRNS alpha entries (colour type 3)
 };
 
 inline std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0xFFFFFFFFu) {

@@ -32,6 +32,8 @@ struct TrayProfiles : ::testing::Test {
     EngineServices services;
     auto atlas = testing::make_atlas();
     services.atlas = [atlas](std::string_view) { return atlas; };
+    services.local_time = [] { return LocalTime{2026, 3, 4, 12, 30, 3}; };
+    services.precise_time = [] { return 116444736000000000ULL; };
     bind_profile_services(services, index);
     engine.emplace(PetEngine::create(loaded.config, {MonitorInfo{}}, services));
   }

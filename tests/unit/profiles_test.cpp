@@ -202,7 +202,7 @@ TEST(LoadOrCreateProfile, InvalidFileIsKeptAsBadAndReplacedByDefaults) {
   ASSERT_TRUE(create_directories(profiles_dir()));
   const std::string path = profile_config_path("Zoe Q");
   ASSERT_TRUE(write_file_atomic(path + ".bad", "an older broken file"));
-  for (const std::string broken : {std::string("{\"pet\": \"cat\", \"stat_pet_all\": 12"),
+  for (const std::string& broken : {std::string("{\"pet\": \"cat\", \"stat_pet_all\": 12"),
                                    std::string("{\"position\": \"left\", \"pet\": \"cat\"}")}) {
     ASSERT_TRUE(write_file_atomic(path, broken));
     Config loaded = load_or_create_profile(" Zoe Q ");

@@ -64,9 +64,9 @@ TEST(SnapshotRenderer, DrawsThePetOnTheGroundLine) {
 
 TEST(SnapshotRenderer, BubbleGoesBelowOnTheTopLane) {
   Art art;
-  Font font = load_ui_font();
+  Font font = embedded_ui_font();
   DrawSnapshot s = snapshot_with_pet("corgi");
-  s.speech = SpeechSnapshot{"hello", 0, 1};
+  s.speech = SpeechSnapshot{"hello", SpeechStyle::normal, 1};
   Pixmap above = *Pixmap::create(200, 200);
   render_snapshot(above, s, art.lookup(), font);
   EXPECT_LT(first_painted_row(above, 40), 95);
@@ -79,9 +79,9 @@ TEST(SnapshotRenderer, BubbleGoesBelowOnTheTopLane) {
 
 TEST(SnapshotRenderer, BubbleRisesWithALiftedPet) {
   Art art;
-  Font font = load_ui_font();
+  Font font = embedded_ui_font();
   DrawSnapshot s = snapshot_with_pet("corgi");
-  s.speech = SpeechSnapshot{"hello", 0, 1};
+  s.speech = SpeechSnapshot{"hello", SpeechStyle::normal, 1};
   Pixmap grounded = *Pixmap::create(200, 200);
   render_snapshot(grounded, s, art.lookup(), font);
   s.figures[0].lift = 30;

@@ -41,6 +41,8 @@ TEST_F(StoreArtTest, FiguresGetTheirSizeAtlasAndTheirCoatsSheet) {
 TEST_F(StoreArtTest, ThePetAppearsOnItsLane) {
   EngineServices services;
   services.atlas = [this](std::string_view animal) { return store.atlas_for(animal, "M"); };
+  services.local_time = [] { return LocalTime{2026, 3, 4, 12, 30, 3}; };
+  services.precise_time = [] { return 116444736000000000ULL; };
   PetEngine engine = PetEngine::create(testing::quiet_config(), {MonitorInfo{}}, services);
   engine.tick(0.03f, testing::EngineRig::far_input(), {});
   DrawSnapshot snapshot = engine.draw_snapshot(0);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "assets/asset_store.h"
+#include "platform/system_font.h"
 #include "render/snapshot_renderer.h"
 #include "render/store_art.h"
 #include "scenarios.h"
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
 
   const HabitatRect rect = engine.habitat();
   auto overlay = Pixmap::create(rect.width, rect.height);
-  const Font font = load_ui_font();
+  const Font font = ui_font_from(read_system_ui_font());
   const FigureArtLookup lookup = store_art_lookup(store);
 
   constexpr float kDt = 1.0f / 30;

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "config/config.h"
-#include "shell/monitor_info.h"
+#include "engine/monitor_info.h"
 #include "shell/win32/overlay_window.h"
 
 namespace burrowly {

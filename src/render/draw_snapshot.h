@@ -1,14 +1,15 @@
 #pragma once
-// Everything the frame composer draws on one monitor's overlay for one frame.
+// Everything the frame composer draws on one monitor's overlay for one frame: the
+// values the engine hands to the renderer, defined once for both sides.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "config/language.h"
-#include "engine/habitat.h"
-#include "engine/particle.h"
+#include "assets/language.h"
+#include "render/habitat_rect.h"
+#include "render/particle.h"
 
 namespace burrowly {
 
@@ -42,9 +43,11 @@ struct ToySnapshot {
   float phase = 0;     // running time, for the fly's wing beat
 };
 
+enum class SpeechStyle : std::uint8_t { normal = 0, alert = 1 };
+
 struct SpeechSnapshot {
-  std::string text;       // UTF-8
-  std::uint8_t style = 0; // 0 normal, 1 alert
+  std::string text;  // UTF-8
+  SpeechStyle style = SpeechStyle::normal;
   float opacity = 1;
 };
 

@@ -1,4 +1,4 @@
-#include "cli/json_nesting.h"
+#include "text/json_nesting.h"
 
 namespace burrowly {
 
