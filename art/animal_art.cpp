@@ -4,10 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "clip_table.h"
+#include "assets/clip_table.h"
 #include "rig.h"
 
 namespace art {
+
+using burrowly::ClipSpec;
+using burrowly::kClips;
 
 namespace {
 

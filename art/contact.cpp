@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "assets/blob_registry.h"
-#include "clip_table.h"
+#include "assets/clip_table.h"
 #include "recipe.h"
 #include "render/font.h"
 #include "rig.h"
 
 namespace art {
+
+using burrowly::kClips;
 
 namespace {
 

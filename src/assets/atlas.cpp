@@ -164,14 +164,22 @@ SizeAtlas build_size_atlas(const AtlasRoot& root, std::string_view size_key) {
   return atlas;
 }
 
-const std::vector<FrameRaw>& clip_frames(const SizeAtlas& atlas, std::string_view clip) {
+const std::vector<FrameRaw>* find_clip(const SizeAtlas& atlas, std::string_view clip) {
   auto it = atlas.clips.find(clip);
-  if (it != atlas.clips.end()) return it->second;
-  auto sit = atlas.clips.find(std::string_view("sit"));
-  if (sit == atlas.clips.end()) fatal("missing sit pose");
-  return sit->second;
+  return it == atlas.clips.end() || it->second.empty() ? nullptr : &it->second;
 }
 
-bool has_clip(const SizeAtlas& atlas, std::string_view clip) { return atlas.clips.contains(clip); }
+const std::vector<FrameRaw>* clip_or_sit(const SizeAtlas& atlas, std::string_view clip) {
+  const std::vector<FrameRaw>* frames = find_clip(atlas, clip);
+  return frames ? frames : find_clip(atlas, "sit");
+}
+
+const std::vector<FrameRaw>& clip_frames(const SizeAtlas& atlas, std::string_view clip) {
+  const std::vector<FrameRaw>* frames = clip_or_sit(atlas, clip);
+  if (!frames) fatal("missing sit pose");
+  return *frames;
+}
+
+bool has_clip(const SizeAtlas& atlas, std::string_view clip) { return find_clip(atlas, clip) != nullptr; }
 
 }  // namespace burrowly

@@ -52,8 +52,12 @@ AtlasParse parse_atlas(std::string_view json_text);
 // Builds the runtime atlas for a size from a parsed document (fatal without "M").
 SizeAtlas build_size_atlas(const AtlasRoot& root, std::string_view size_key);
 
-// The frames of a clip; the "sit" frames when the clip is missing (fatal when there
-// is no "sit" either). Never empty.
+// The frames of a clip in order; null when the atlas has no frame of it.
+const std::vector<FrameRaw>* find_clip(const SizeAtlas& atlas, std::string_view clip);
+// The clip's frames, or the "sit" frames standing in for a missing clip; null when
+// the atlas has neither.
+const std::vector<FrameRaw>* clip_or_sit(const SizeAtlas& atlas, std::string_view clip);
+// clip_or_sit for art that must have a "sit" pose: fatal without one. Never empty.
 const std::vector<FrameRaw>& clip_frames(const SizeAtlas& atlas, std::string_view clip);
 bool has_clip(const SizeAtlas& atlas, std::string_view clip);
 

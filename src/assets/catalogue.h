@@ -7,26 +7,15 @@
 #include <string_view>
 
 #include "assets/blob_registry.h"
+#include "assets/catalogue_tables.h"
 #include "assets/language.h"
 
 namespace burrowly {
 
-inline constexpr std::size_t kSpeciesCount = 37;
 inline constexpr std::string_view kDefaultSpecies = "corgi";
 inline constexpr std::string_view kDefaultSize = "M";
 inline constexpr std::string_view kDefaultCoat = "black";
 inline constexpr std::string_view kDefaultOutfit = "season";
-
-struct MenuGroup {
-  std::string_view key;
-  Localized label;
-  std::span<const std::string_view> members;
-};
-
-struct LabelledKey {
-  std::string_view key;
-  Localized label;
-};
 
 // The 37 species keys in canonical order.
 std::span<const std::string_view> species_list();

@@ -7,8 +7,10 @@
 
 namespace burrowly {
 
+const std::string_view kVersionLine = "Burrowly " BURROWLY_VERSION "\n";
+
 const std::string_view kUsageText =
-    "Burrowly 1.2.0 \u2014 multi-user desktop animal companion suite\n"
+    "Burrowly " BURROWLY_VERSION " \u2014 multi-user desktop animal companion suite\n"
     "\n"
     "Usage:\n"
     "\tBurrowly.exe                         Start tray app & overlay\n"

@@ -9,7 +9,8 @@
 
 namespace burrowly {
 
-inline constexpr std::string_view kVersionLine = "Burrowly 1.2.0\n";
+// The version comes from the build (the project version in CMakeLists.txt).
+extern const std::string_view kVersionLine;
 extern const std::string_view kUsageText;
 
 // Runs the command named by args[0] (args holds at least one element) and returns

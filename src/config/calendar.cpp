@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include "platform/clock.h"
 
 namespace burrowly {
 namespace {
@@ -51,11 +50,6 @@ std::int64_t days_together(std::string_view first_day, std::string_view today) {
   if (!first || !now) return 1;
   const std::int64_t n = *now - *first + 1;
   return n < 1 ? 1 : n;
-}
-
-WallClock wall_clock() {
-  LocalTime now = local_now();
-  return {now.hour, now.minute, now.weekday};
 }
 
 std::string_view day_word(Language lang, std::int64_t days) {

@@ -1,6 +1,6 @@
 #pragma once
-// Day marks ("YYYY-MM-DD" local dates), the days a profile has been together with the
-// user, and the wall clock that the reminders read.
+// Day marks ("YYYY-MM-DD" local dates) and the days a profile has been together with
+// the user.
 
 #include <cstdint>
 #include <optional>
@@ -21,15 +21,6 @@ std::optional<std::int64_t> day_number(std::string_view mark);
 
 // The first day is day 1; a future or unparsable first day also counts as day 1.
 std::int64_t days_together(std::string_view first_day, std::string_view today);
-
-struct WallClock {
-  int hour;     // 0-23
-  int minute;   // 0-59
-  int weekday;  // 0 Sunday .. 6 Saturday
-};
-inline constexpr int kFriday = 5;
-
-WallClock wall_clock();
 
 // The word after the number of days: Polish "dnia"/"dni", Russian and Ukrainian by
 // their plural rules; empty in English, whose line carries its own word.

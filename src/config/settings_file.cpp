@@ -4,6 +4,7 @@
 
 #include "assets/catalogue.h"
 #include "config/calendar.h"
+#include "config/day_counters.h"
 #include "config/languages.h"
 #include "config/profiles.h"
 #include "platform/clock.h"
@@ -46,23 +47,7 @@ void normalize_config(Config& config) {
   if (!is_listed(coats(), config.coat)) config.coat = std::string(kDefaultCoat);
   if (!is_listed(outfits(), config.outfit)) config.outfit = std::string(kDefaultOutfit);
   if (!is_mood(config.mood)) config.mood = "normal";
-  roll_day(config);
-}
-
-void roll_day(Config& config) {
-  std::string today = today_string();
-  if (config.stat_day != today) {
-    config.stat_day = today;
-    config.stat_cursor = 0;
-    config.stat_fly = 0;
-    config.stat_ball = 0;
-    config.stat_pet_today = 0;
-  }
-  if (config.work_day != today) {
-    config.work_day = today;
-    config.work_sec = 0;
-    config.water_count = 0;
-  }
+  roll_day(config, today_string());
 }
 
 // Written through a temporary file renamed over the old one, so an interrupted save

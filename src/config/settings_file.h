@@ -22,11 +22,9 @@ std::string today_string();
 // out of its 32-bit range or with a fraction, unknown "position").
 std::optional<Config> read_config(std::string_view text);
 
-// Replaces blank ids and unknown catalogue keys, then roll_day.
+// Replaces blank ids and unknown catalogue keys, then rolls the daily counters over
+// to today.
 void normalize_config(Config& config);
-
-// Starts the daily counters again when their day is not today. Saves nothing.
-void roll_day(Config& config);
 
 // The exact text of the record's file.
 std::string config_text(const Config& config);

@@ -6,12 +6,15 @@
 
 #include "assets/catalogue.h"
 #include "config/calendar.h"
+#include "config/day_counters.h"
 #include "engine/animal_groups.h"
 #include "engine/chatter.h"
 #include "engine/pet_engine.h"
 
 namespace burrowly {
 namespace {
+
+constexpr int kFriday = 5;  // LocalTime::weekday
 
 void count_down(float& timer, float dt) { timer = std::max(timer - dt, 0.0f); }
 
@@ -59,14 +62,7 @@ void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& d
   stats_flush_ += dt;
   if (stats_flush_ >= 30) {
     stats_flush_ = 0;
-    if (config_.stat_day != today_) {
-      config_.stat_day = today_;
-      config_.stat_cursor = config_.stat_fly = config_.stat_ball = config_.stat_pet_today = 0;
-    }
-    if (config_.work_day != today_) {
-      config_.work_day = today_;
-      config_.work_sec = config_.water_count = 0;
-    }
+    roll_day(config_, today_);
   }
 
   if (config_.pet_hidden) return;
@@ -151,7 +147,7 @@ void PetEngine::run_day_events() {
     // A real nap that ends by itself after about 35 s.
     activity_ = NapActivity{false, 0};
   }
-  if (now_.weekday == 5 && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty) {
+  if (now_.weekday == kFriday && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty) {
     friday_said_ = today_;
     say(line(language(), Ui::happy_friday), 4.0f);
   }

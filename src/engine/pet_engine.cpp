@@ -60,8 +60,8 @@ std::size_t PetEngine::frame_count(std::string_view species, std::string_view cl
   if (!services_.atlas) return 0;
   const auto atlas = services_.atlas(species);
   if (!atlas) return 0;
-  const auto found = atlas->clips.find(clip);
-  return found == atlas->clips.end() ? 0 : found->second.size();
+  const std::vector<FrameRaw>* frames = find_clip(*atlas, clip);
+  return frames ? frames->size() : 0;
 }
 
 bool PetEngine::has(std::string_view clip) const { return frame_count(config_.pet, clip) > 0; }

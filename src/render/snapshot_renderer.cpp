@@ -4,19 +4,6 @@
 
 namespace burrowly {
 
-namespace {
-
-// The clip's frame (the "sit" frames stand in for a missing clip); nothing when the
-// atlas has neither.
-const FrameRaw* frame_of(const SizeAtlas& atlas, const std::string& clip, std::uint64_t index) {
-  auto it = atlas.clips.find(clip);
-  if (it == atlas.clips.end() || it->second.empty()) it = atlas.clips.find("sit");
-  if (it == atlas.clips.end() || it->second.empty()) return nullptr;
-  return &it->second[index % it->second.size()];
-}
-
-}  // namespace
-
 IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
   const IntRect before = pixmap.drawn_bounds();
   const float u = s.display_scale;
@@ -26,8 +13,9 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   for (const FigureSnapshot& fig : s.figures) {
     std::optional<FigureArt> a = art ? art(fig.species, s.size, fig.coat) : std::nullopt;
     if (!a || !a->atlas) continue;
-    const FrameRaw* frame = frame_of(*a->atlas, fig.clip, fig.frame);
-    if (!frame) continue;
+    const std::vector<FrameRaw>* frames = clip_or_sit(*a->atlas, fig.clip);
+    if (!frames) continue;
+    const FrameRaw* frame = &(*frames)[fig.frame % frames->size()];
     PetRenderInput in;
     in.pixels = a->pixels;
     in.plain_pixels = a->plain_pixels;

@@ -7,17 +7,14 @@
 namespace burrowly {
 namespace {
 
-constexpr std::array<std::string_view, 3> kSizes{"S", "M", "L"};
-constexpr std::array<std::string_view, 5> kCoats{"black", "white", "ginger", "gray", "siamese"};
-constexpr std::array<std::string_view, 8> kOutfits{"season", "none", "santa", "beanie", "party", "crown", "wreath", "bow"};
 constexpr std::array<std::string_view, 3> kMoods{"calm", "normal", "playful"};
 constexpr std::array<std::uint32_t, 3> kBreakMinutes{0, 25, 50};
 constexpr std::array<std::string_view, 4> kLanguages{"uk", "en", "pl", "ru"};
 constexpr std::uint32_t kProfileIds = 100;
 constexpr std::uint32_t kHourIds = 30;
 
-template <std::size_t N>
-bool in_range(std::uint32_t id, std::uint32_t first, const std::array<std::string_view, N>&) {
+template <typename T, std::size_t N>
+bool in_range(std::uint32_t id, std::uint32_t first, const std::array<T, N>&) {
   return id >= first && id < first + N;
 }
 
@@ -50,9 +47,9 @@ MenuCommand decode_menu_command(std::uint32_t id) {
     default: break;
   }
   if (id >= m::first_pet && id < m::first_pet + kSpeciesCount) return numbered(K::change_pet, std::int32_t(id - m::first_pet));
-  if (in_range(id, m::first_size, kSizes)) return keyed(K::set_size, kSizes[id - m::first_size]);
-  if (in_range(id, m::first_coat, kCoats)) return keyed(K::set_coat, kCoats[id - m::first_coat]);
-  if (in_range(id, m::first_outfit, kOutfits)) return keyed(K::set_outfit, kOutfits[id - m::first_outfit]);
+  if (in_range(id, m::first_size, kSizes)) return keyed(K::set_size, kSizes[id - m::first_size].key);
+  if (in_range(id, m::first_coat, kCoats)) return keyed(K::set_coat, kCoats[id - m::first_coat].key);
+  if (in_range(id, m::first_outfit, kOutfits)) return keyed(K::set_outfit, kOutfits[id - m::first_outfit].key);
   if (in_range(id, m::first_mood, kMoods)) return keyed(K::set_mood, kMoods[id - m::first_mood]);
   if (id >= m::first_break && id < m::first_break + kBreakMinutes.size())
     return numbered(K::set_break, std::int32_t(kBreakMinutes[id - m::first_break]));

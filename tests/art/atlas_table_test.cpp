@@ -5,29 +5,13 @@
 #include <set>
 
 #include "assets/catalogue.h"
+#include "assets/clip_table.h"
 #include "shipped_art.h"
 
 namespace arttest {
 namespace {
 
 using burrowly::FrameRaw;
-
-struct Clip {
-  const char* name;
-  std::size_t frames;
-};
-// The clips in document order with their frame counts.
-constexpr Clip kClipTable[] = {
-    {"sit", 4},      {"front", 4},   {"look", 4},   {"lookup", 4},    {"walk", 8},   {"run", 8},   {"crouch", 4},
-    {"leap", 4},     {"jump", 4},    {"land", 3},   {"tuck", 4},      {"pin", 4},    {"sleep", 5}, {"curlsleep", 4},
-    {"curl", 4},     {"lie", 4},     {"pet", 4},    {"belly", 6},     {"swat", 4},   {"happy", 4}, {"cheer", 4},
-    {"wave", 6},     {"hi", 4},      {"beg", 4},    {"bongo", 6},     {"eat", 6},    {"lick", 4},  {"vibe", 6},
-    {"wag", 6},      {"stretch", 5}, {"yawn", 6},   {"groom", 6},     {"pant", 4},   {"hpant", 4}, {"wipe", 4},
-    {"flat", 4},     {"fan", 4},     {"tilt", 6},   {"sniff", 4},     {"wiggle", 6}, {"shake", 6}, {"spin", 8},
-    {"dig", 4},      {"howl", 5},    {"meow", 4},   {"play", 6},      {"push", 4},   {"peer", 4},  {"palm", 4},
-    {"blep", 3},     {"box", 4},     {"boxonly", 1}, {"mantle", 5},   {"hang", 4},   {"swing", 5}, {"turn", 4},
-    {"jumpup", 5},   {"kickup", 4},  {"ceil", 5},   {"climb", 6},     {"climbjump", 4}, {"cling", 4},
-    {"scratch", 4}};
 
 const std::set<std::string> kNoBlinkArt = {"panda", "koala", "monkey", "flamingo", "butterfly", "ladybug",
                                            "tarantula"};
@@ -36,10 +20,10 @@ TEST(ShippedAtlas, ClipsInDocumentOrderWithTheirFrameCounts) {
   for (const ShippedAnimal& a : shipped_animals()) {
     SCOPED_TRACE(a.key);
     std::size_t k = 0, total = 0;
-    for (const Clip& clip : kClipTable) {
+    for (const burrowly::ClipSpec& clip : burrowly::kClips) {
       ASSERT_TRUE(burrowly::has_clip(a.atlas, clip.name)) << clip.name;
       const auto& frames = burrowly::clip_frames(a.atlas, clip.name);
-      ASSERT_EQ(frames.size(), clip.frames) << clip.name;
+      ASSERT_EQ(frames.size(), std::size_t(clip.frames)) << clip.name;
       for (std::size_t i = 0; i < frames.size(); ++i, ++k) {
         EXPECT_EQ(frames[i].i, i) << clip.name;
         EXPECT_EQ(a.atlas.frames[k].n, clip.name) << "document position " << k;

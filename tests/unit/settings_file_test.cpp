@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "config/day_counters.h"
 #include "config/languages.h"
 #include "config/profiles.h"
 #include "config/settings_file.h"
@@ -230,7 +231,7 @@ TEST(SettingsFile, RollDayResetsOnlyCountersOfAnotherDay) {
   Config config = unusual_config();
   config.stat_day = "2001-01-01";
   config.work_day = today;
-  roll_day(config);
+  roll_day(config, today_string());
   EXPECT_EQ(config.stat_day, today);
   EXPECT_EQ(config.stat_cursor + config.stat_fly + config.stat_ball + config.stat_pet_today, 0u);
   EXPECT_EQ(config.stat_pet_all, 5u);
@@ -239,7 +240,7 @@ TEST(SettingsFile, RollDayResetsOnlyCountersOfAnotherDay) {
 
   config.stat_cursor = 3;
   config.work_day = "";
-  roll_day(config);
+  roll_day(config, today_string());
   EXPECT_EQ(config.stat_cursor, 3u);
   EXPECT_EQ(config.work_day, today);
   EXPECT_EQ(config.work_sec, 0u);

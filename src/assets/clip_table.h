@@ -1,10 +1,11 @@
 #pragma once
-// The animation clips every species has, in atlas order, with their frame counts.
+// The 63 animation clips every species has, in atlas document order, with their frame
+// counts: what the art generator draws and the shipped atlases hold.
 
 #include <array>
 #include <string_view>
 
-namespace art {
+namespace burrowly {
 
 struct ClipSpec {
   std::string_view name;
@@ -31,4 +32,4 @@ inline constexpr int total_frames() {
   return n;
 }
 
-}  // namespace art
+}  // namespace burrowly
