@@ -20,7 +20,7 @@
 #include "shell/signal_listener.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
-#include "shell/win32/frame_loop.h"
+#include "shell/win32/host_window.h"
 #include "shell/win32/name_dialog.h"
 #include "shell/win32/tray_icon.h"
 #include "text/utf16.h"

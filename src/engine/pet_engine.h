@@ -123,6 +123,17 @@ class PetEngine {
   void run_app_remark(const DesktopSense& desktop);
   void run_spontaneous_starts(float dt, const DesktopSense& desktop);
   void step_activity(float dt, const DesktopSense& desktop);
+  // One step of each activity that stays in place.
+  void step_idle(IdleActivity& a, float dt, bool quiet);
+  void step_pounce(PounceActivity& a, float dt);
+  void step_petted(PettedActivity& a, float dt);
+  void step_nap(NapActivity& a, float dt);
+  void step_bongo(BongoActivity& a, float dt);
+  void step_fidget(FidgetActivity& a, float dt);
+  void step_box(BoxActivity& a, float dt);
+  void step_lunch(LunchActivity& a, float dt);
+  void step_overheated(OverheatedActivity& a, float dt, const DesktopSense& desktop);
+  void step_vibe(VibeActivity& a, float dt, const DesktopSense& desktop);
   void step_forced_sleep(float dt);
   void choose_next(bool quiet);
   void start_fidget(std::string_view clip, bool loop, float duration, float rate);

@@ -1,4 +1,4 @@
-#include "shell/win32/frame_loop.h"
+#include "shell/win32/host_window.h"
 
 #include <wtsapi32.h>
 
