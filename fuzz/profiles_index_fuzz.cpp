@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "config/profiles.h"
+#include "config/profile_index.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::optional<burrowly::ProfileIndex> index =

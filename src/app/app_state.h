@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "assets/asset_store.h"
-#include "config/profiles.h"
+#include "config/profile_index.h"
 #include "engine/desktop_sense.h"
+#include "engine/monitor_info.h"
 #include "engine/pet_engine.h"
 #include "render/font.h"
 #include "render/snapshot_renderer.h"
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
-#include "engine/monitor_info.h"
 #include "shell/signal_channel.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/overlay_window.h"

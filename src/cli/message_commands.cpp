@@ -2,7 +2,7 @@
 // took it. None of them reads the settings.
 #include "cli/actions.h"
 #include "cli/send_signal.h"
-#include "config/profiles.h"
+#include "config/profile_slug.h"
 
 namespace burrowly {
 

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/signal_codec.h"
-#include "config/profiles.h"
+#include "config/profile_slug.h"
 #include "platform/pipe.h"
 
 namespace burrowly {

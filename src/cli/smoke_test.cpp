@@ -5,6 +5,7 @@
 #include "assets/catalogue.h"
 #include "cli/actions.h"
 #include "cli/smoke_art_checks.h"
+#include "config/profile_paths.h"
 #include "config/profiles.h"
 #include "engine/pet_engine.h"
 #include "platform/clock.h"

@@ -1,4 +1,6 @@
-#include "config/profiles.h"
+#include "config/profile_index.h"
+#include "config/profile_paths.h"
+#include "config/profile_slug.h"
 #include "platform/files.h"
 #include "text/json_text.h"
 

@@ -2,7 +2,8 @@
 #include <array>
 #include <string_view>
 
-#include "config/profiles.h"
+#include "config/profile_paths.h"
+#include "config/profile_slug.h"
 #include "platform/env.h"
 #include "platform/files.h"
 

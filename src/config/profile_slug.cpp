@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "config/profiles.h"
+#include "config/profile_slug.h"
 #include "platform/env.h"
 #include "text/unicode.h"
 #include "text/utf8.h"

@@ -1,5 +1,7 @@
 // Loading the profiles and the operations that create, switch, rename and delete them.
 
+#include "config/profile_paths.h"
+#include "config/profile_slug.h"
 #include "config/profiles.h"
 
 #include <algorithm>

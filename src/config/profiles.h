@@ -1,41 +1,13 @@
 #pragma once
-// Profiles: where their files live, how a name becomes an id, the index of all
-// profiles and the operations that create, switch, rename and delete them.
+// Profiles at run time: loading the active one, and the operations that create,
+// switch, rename and delete them.
 
-#include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "config/config.h"
+#include "config/profile_index.h"
 
 namespace burrowly {
-
-struct ProfileIndex {
-  std::string active_profile;
-  std::vector<std::string> profiles;
-
-  bool operator==(const ProfileIndex&) const = default;
-};
-
-// APPDATA, else XDG_CONFIG_HOME, else ".", then "Burrowly".
-std::string config_dir();
-std::string profiles_index_path();
-std::string profiles_dir();
-// profiles_dir + profile_slug(name) + ".json".
-std::string profile_config_path(std::string_view name);
-
-// A lower-case id of ASCII letters, digits, '-' and '_'; never empty.
-std::string profile_slug(std::string_view name);
-// USERNAME, else USER, else "player".
-std::string os_user_name();
-std::string user_profile_id();
-
-// The index of the OS user's own profile.
-ProfileIndex default_profile_index();
-std::optional<ProfileIndex> read_profile_index(std::string_view text);
-std::string profile_index_text(const ProfileIndex& index);
-bool save_profiles_index(const ProfileIndex& index);
 
 struct LoadedProfiles {
   ProfileIndex index;

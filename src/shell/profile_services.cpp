@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/profile_paths.h"
+#include "config/profiles.h"
 #include "config/settings_file.h"
 #include "platform/files.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/profiles.h"
+#include "config/profile_index.h"
 #include "engine/pet_engine.h"
 #include "shell/tray_menu.h"
 

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "client_sandbox.h"
-#include "config/profiles.h"
+#include "config/profile_slug.h"
 #include "platform/pipe.h"
 
 namespace burrowly {

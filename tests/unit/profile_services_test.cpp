@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/profile_paths.h"
+#include "config/profiles.h"
 #include "config/settings_file.h"
 #include "engine_fixture.h"
 #include "platform/files.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/catalogue.h"
+#include "config/profile_paths.h"
+#include "config/profile_slug.h"
 #include "config/profiles.h"
 #include "config/settings_file.h"
 #include "platform/files.h"

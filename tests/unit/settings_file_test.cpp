@@ -4,7 +4,7 @@
 
 #include "config/day_counters.h"
 #include "config/languages.h"
-#include "config/profiles.h"
+#include "config/profile_paths.h"
 #include "config/settings_file.h"
 #include "platform/files.h"
 #include "temp_appdata.h"

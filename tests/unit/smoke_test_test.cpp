@@ -3,6 +3,7 @@
 
 #include "assets/blob_registry.h"
 #include "client_sandbox.h"
+#include "config/profile_paths.h"
 #include "config/profiles.h"
 #include "config/settings_file.h"
 
