@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "platform/files.h"
@@ -23,6 +24,11 @@ bool write_all(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+bool write_and_close(HANDLE file, std::string_view bytes) {
+  bool ok = write_all(file, bytes) && FlushFileBuffers(file);
+  return CloseHandle(file) && ok;
+}
+
 bool held_by_another_process(DWORD error) {
   return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
@@ -30,6 +36,51 @@ bool held_by_another_process(DWORD error) {
 bool is_directory(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The file a symbolic link at path ends in (path itself when it is no link).
+std::string resolve_links(const std::string& path) {
+  std::wstring wide = to_wide(path);
+  DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+  HANDLE file = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return path;
+  wchar_t final_path[MAX_PATH * 4];
+  DWORD length = GetFinalPathNameByHandleW(file, final_path, MAX_PATH * 4, VOLUME_NAME_DOS);
+  CloseHandle(file);
+  if (length == 0 || length >= MAX_PATH * 4) return path;
+  std::wstring resolved(final_path, length);
+  if (resolved.starts_with(L"\\\\?\\")) resolved.erase(0, 4);
+  return from_wide(resolved);
+}
+
+// A new, empty file beside path with a short name of its own (so a long file name
+// still leaves room for it); INVALID_HANDLE_VALUE with the last error set on failure.
+HANDLE create_temp_file(const std::string& path, std::string& temp) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = parent_folder(path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = join_path(folder, ".burrowly-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(counter++) + ".tmp");
+    HANDLE file = CreateFileW(to_wide(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+// Rewrites an existing file through truncation: not crash-safe, the last resort when
+// its folder takes no new file.
+bool write_in_place(const std::string& path, std::string_view bytes) {
+  HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return false;
+  }
+  return write_and_close(file, bytes);
 }
 
 }  // namespace
@@ -41,38 +92,52 @@ std::optional<std::string> read_file(const std::string& path) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes;
-  char buffer[16384];
+  LARGE_INTEGER size{};
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
+      static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes) {
+    CloseHandle(file);
+    return std::nullopt;
+  }
+  // Room for one byte beyond the size read, to see a file that grew since; it may
+  // grow up to one byte beyond the cap, which shows it too large.
+  std::string bytes(static_cast<std::size_t>(size.QuadPart) + 1, '\0');
+  std::size_t filled = 0;
   for (;;) {
+    if (filled == bytes.size()) {
+      if (filled > kMaxReadBytes) break;
+      bytes.resize(std::min(2 * filled, kMaxReadBytes + 1));
+    }
     DWORD got = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+    if (!ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got, nullptr)) {
       CloseHandle(file);
       return std::nullopt;
     }
     if (got == 0) break;
-    bytes.append(buffer, got);
+    filled += got;
   }
   CloseHandle(file);
+  if (filled > kMaxReadBytes) return std::nullopt;
+  bytes.resize(filled);
   return bytes;
 }
 
 std::optional<std::string> write_temp_file(const std::string& path, std::string_view bytes) {
-  static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string temp = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(counter++) + ".tmp";
-    std::wstring wide = to_wide(temp);
-    HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) continue;
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    bool ok = write_all(file, bytes) && FlushFileBuffers(file);
-    ok = CloseHandle(file) && ok;
-    if (ok) return temp;
-    DeleteFileW(wide.c_str());
-    return std::nullopt;
-  }
+  std::string temp;
+  HANDLE file = create_temp_file(path, temp);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (write_and_close(file, bytes)) return temp;
+  DeleteFileW(to_wide(temp).c_str());
   return std::nullopt;
+}
+
+bool write_file_atomic(const std::string& path, std::string_view bytes) {
+  const std::string target = resolve_links(path);
+  std::string temp;
+  HANDLE file = create_temp_file(target, temp);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_ACCESS_DENIED && write_in_place(target, bytes);
+  if (write_and_close(file, bytes) && rename_file(temp, target)) return true;
+  DeleteFileW(to_wide(temp).c_str());
+  return false;
 }
 
 bool rename_file(const std::string& from, const std::string& to) {
@@ -86,6 +151,23 @@ bool rename_file(const std::string& from, const std::string& to) {
 }
 
 bool remove_file(const std::string& path) { return DeleteFileW(to_wide(path).c_str()) != 0; }
+
+bool path_exists(const std::string& path) {
+  return GetFileAttributesW(to_wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> folder_entries(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(to_wide(join_path(folder, "*")).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::wstring_view name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(from_wide(std::wstring(name)));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
 
 bool create_directories(const std::string& path) {
   std::wstring wide = to_wide(path);
