@@ -18,6 +18,13 @@ std::uint32_t fnv1a(std::string_view bytes) {
   return hash;
 }
 
+// The name's FNV-1a hash in lower-case hexadecimal, at least digits long.
+std::string hash_text(std::string_view name, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%0*x", digits, static_cast<unsigned>(fnv1a(name)));
+  return text;
+}
+
 bool is_kept_character(char32_t c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
@@ -37,11 +44,14 @@ std::string profile_slug(std::string_view name) {
     }
   }
   if (!slug.empty() && slug.back() == '-') slug.pop_back();
-  if (!slug.empty()) return slug;
+  if (slug.empty()) return "user-" + hash_text(name, 6);
+  if (slug.size() <= kMaxSlugBytes) return slug;
 
-  char fallback[32];
-  std::snprintf(fallback, sizeof fallback, "user-%06x", static_cast<unsigned>(fnv1a(name)));
-  return fallback;
+  // Cut, with the whole name's hash, so two long names that begin alike stay apart.
+  const std::string hash = hash_text(name, 8);
+  slug.resize(kMaxSlugBytes - 1 - hash.size());
+  while (slug.back() == '-') slug.pop_back();
+  return slug + "-" + hash;
 }
 
 std::string os_user_name() {

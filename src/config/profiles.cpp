@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "assets/catalogue.h"
+#include "config/bad_copies.h"
 #include "config/settings_file.h"
 #include "platform/files.h"
 #include "text/unicode.h"
@@ -17,10 +18,6 @@ namespace {
 bool contains(const std::vector<std::string>& ids, std::string_view id) {
   return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
-
-// Before defaults replace a file that could not be read, it is kept as NAME.bad
-// (replacing an older one), so a hand edit gone wrong can be recovered.
-void keep_unreadable_file(const std::string& path) { rename_file(path, path + ".bad"); }
 
 // Makes id the active profile and loads its settings; the outgoing record is not saved.
 void activate(ProfileIndex& index, Config& active, std::string_view id) {

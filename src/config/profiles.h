@@ -18,7 +18,7 @@ struct LoadedProfiles {
 LoadedProfiles load_profiles();
 
 // The named profile's settings; a missing or invalid file is replaced by defaults
-// (an invalid one is kept beside it as NAME.json.bad).
+// (an unreadable one is first kept beside it as a .bad copy).
 Config load_or_create_profile(std::string_view name);
 
 // The operations below change the index and the active record in place. Each

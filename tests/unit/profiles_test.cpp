@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "assets/catalogue.h"
 #include "config/profile_paths.h"
 #include "config/profile_slug.h"
@@ -68,8 +70,23 @@ TEST(ProfileSlug, NamesWithoutUsableCharactersFallBackToTheirHash) {
   EXPECT_EQ(profile_slug("-"), "user-280c9438");
 }
 
+TEST(ProfileSlug, LongNamesAreCutWithAHashSoTheyStayApart) {
+  const std::string long_name = "The " + std::string(120, 'x') + " household";
+  const std::string id = profile_slug(long_name);
+  EXPECT_EQ(id.size(), kMaxSlugBytes);
+  EXPECT_EQ(id, "the-" + std::string(51, 'x') + "-" + profile_slug(long_name).substr(56));
+  EXPECT_EQ(id.substr(56).find_first_not_of("0123456789abcdef"), std::string::npos) << id;
+  EXPECT_NE(profile_slug(long_name + "!"), id) << "the whole name is hashed";
+  // A cut that ends in a hyphen drops it before the hash.
+  EXPECT_EQ(profile_slug(std::string(54, 'a') + " " + std::string(20, 'b')).substr(0, 55), std::string(54, 'a') + "-");
+  // Ids up to the cap are unchanged.
+  EXPECT_EQ(profile_slug(std::string(64, 'a')), std::string(64, 'a'));
+  EXPECT_EQ(profile_slug("Ann Lee"), "ann-lee");
+}
+
 TEST(ProfileSlug, IsIdempotent) {
-  for (const char* name : {"Ann Lee", "  Dr. Who  ", "a - b", "Ann_Lee2", "Оля", "", "!+**", "X  Y"}) {
+  for (const std::string& name : std::vector<std::string>{"Ann Lee", "  Dr. Who  ", "a - b", "Ann_Lee2", "Оля", "", "!+**", "X  Y",
+                                 std::string(300, 'z'), std::string(70, 'q') + " " + std::string(70, 'r')}) {
     std::string id = profile_slug(name);
     EXPECT_EQ(profile_slug(id), id) << name;
     EXPECT_FALSE(id.empty());
@@ -95,6 +112,17 @@ std::string index_file_text(const std::string& active, const std::vector<std::st
   if (ids.empty()) return text + "]\n}";
   for (std::size_t i = 0; i < ids.size(); ++i) text += (i ? ",\n    \"" : "\n    \"") + ids[i] + "\"";
   return text + "\n  ]\n}";
+}
+
+// The contents of the file's .bad copies, sorted.
+std::vector<std::string> bad_copies_of(const std::string& path) {
+  const std::string folder = parent_folder(path), name = file_name(path);
+  std::vector<std::string> contents;
+  for (const std::string& entry : folder_entries(folder))
+    if (entry.starts_with(name + ".") && entry.ends_with(".bad"))
+      contents.push_back(read_file(join_path(folder, entry)).value_or("<unreadable>"));
+  std::sort(contents.begin(), contents.end());
+  return contents;
 }
 
 std::optional<Config> profile_on_disk(std::string_view id) {
@@ -175,7 +203,7 @@ TEST(LoadProfiles, InvalidIndexIsKeptAsBadAndTheDefaultUsed) {
   ASSERT_TRUE(write_file_atomic(profiles_index_path(), broken));
   LoadedProfiles loaded = load_profiles();
   EXPECT_EQ(loaded.index, (ProfileIndex{"ann-lee", {"ann-lee"}}));
-  EXPECT_EQ(read_file(profiles_index_path() + ".bad"), broken);
+  EXPECT_EQ(bad_copies_of(profiles_index_path()), std::vector<std::string>{broken});
   EXPECT_EQ(read_file(profiles_index_path()), index_file_text("ann-lee", {"ann-lee"}));
 }
 
@@ -203,9 +231,10 @@ TEST(LoadOrCreateProfile, InvalidFileIsKeptAsBadAndReplacedByDefaults) {
   set_env("USERNAME", "Ann Lee");
   ASSERT_TRUE(create_directories(profiles_dir()));
   const std::string path = profile_config_path("Zoe Q");
-  ASSERT_TRUE(write_file_atomic(path + ".bad", "an older broken file"));
-  for (const std::string& broken : {std::string("{\"pet\": \"cat\", \"stat_pet_all\": 12"),
-                                   std::string("{\"position\": \"left\", \"pet\": \"cat\"}")}) {
+  ASSERT_TRUE(write_file_atomic(path + ".bad", "a copy kept by an older version"));
+  std::vector<std::string> kept{"a copy kept by an older version"};
+  for (const std::string& broken : {std::string("{\"pet\": \"cat\", \"stat_pet_all\": 900"),
+                                   std::string("{\"position\": \"left\", \"pet_names\": {\"cat\": \"Tom\"}}")}) {
     ASSERT_TRUE(write_file_atomic(path, broken));
     Config loaded = load_or_create_profile(" Zoe Q ");
     Config expected = default_config();
@@ -213,9 +242,56 @@ TEST(LoadOrCreateProfile, InvalidFileIsKeptAsBadAndReplacedByDefaults) {
     expected.profile_display = " Zoe Q ";
     EXPECT_EQ(loaded, expected);
     EXPECT_EQ(read_file(path), config_text(expected));
-    EXPECT_EQ(read_file(path + ".bad"), broken);
+    kept.push_back(broken);
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(bad_copies_of(path), kept) << "every bad edit is kept";
   }
-  EXPECT_EQ(TempAppData::entries(profiles_dir()), "zoe-q.json zoe-q.json.bad");
+}
+
+TEST(LoadOrCreateProfile, TheNewestFiveBadCopiesAreKept) {
+  TempAppData folder;
+  ASSERT_TRUE(create_directories(profiles_dir()));
+  const std::string path = profile_config_path("zoe");
+  std::vector<std::string> broken;
+  for (int n = 1; n <= 7; ++n) {
+    broken.push_back("{\"edit\": " + std::to_string(n));
+    ASSERT_TRUE(write_file_atomic(path, broken.back()));
+    load_or_create_profile("zoe");
+  }
+  EXPECT_EQ(bad_copies_of(path), std::vector<std::string>(broken.begin() + 2, broken.end()));
+  EXPECT_TRUE(read_config(*read_file(path)));
+}
+
+TEST(LoadOrCreateProfile, WhatIsNoReadableFileIsMovedAsideAndSavesWorkAgain) {
+  TempAppData folder;
+  ASSERT_TRUE(create_directories(profiles_dir()));
+  const std::string path = profile_config_path("zoe");
+  ASSERT_TRUE(write_file_atomic(path + ".bad", "an older copy"));
+  // A folder where the file should be, then a file beyond the size cap.
+  ASSERT_TRUE(create_directories(join_path(path, "inside")));
+  Config loaded = load_or_create_profile("zoe");
+  EXPECT_EQ(profile_on_disk("zoe"), loaded);
+  loaded.stat_pet_all = 5;
+  EXPECT_TRUE(save_config(loaded));
+  EXPECT_EQ(profile_on_disk("zoe"), loaded);
+
+  ASSERT_TRUE(write_file_atomic(path, "{\"pet\": \"fox\"" + std::string(kMaxReadBytes, ' ') + "}"));
+  EXPECT_EQ(load_or_create_profile("zoe").pet, "corgi");
+  EXPECT_EQ(profile_on_disk("zoe")->pet, "corgi");
+  // The folder and the big file are there, though no settings file can be read from them.
+  EXPECT_EQ(bad_copies_of(path), (std::vector<std::string>{"<unreadable>", "<unreadable>", "an older copy"}));
+}
+
+TEST(LoadOrCreateProfile, ALongNameGetsAFileOfItsOwn) {
+  TempAppData folder;
+  const std::string first = "Grandma's laptop in the kitchen " + std::string(200, 'k') + " one";
+  const std::string second = "Grandma's laptop in the kitchen " + std::string(200, 'k') + " two";
+  Config one = load_or_create_profile(first);
+  Config two = load_or_create_profile(second);
+  EXPECT_NE(one.profile_id, two.profile_id);
+  EXPECT_EQ(profile_on_disk(first), one);
+  EXPECT_EQ(profile_on_disk(second), two);
+  EXPECT_EQ(load_or_create_profile(one.profile_id), one) << "the id names the same file";
 }
 
 TEST(LoadOrCreateProfile, MissingFileIsCreatedWithoutABadCopy) {
