@@ -1,8 +1,6 @@
 #include "cli/hook_event.h"
 
-#include <nlohmann/json.hpp>
-
-#include "text/json_nesting.h"
+#include "text/json_text.h"
 #include "text/utf8.h"
 
 namespace burrowly {
@@ -17,10 +15,10 @@ std::string string_member(const nlohmann::json& value, const char* key) {
 }  // namespace
 
 std::optional<HookEvent> parse_hook_input(std::string_view input) {
-  if (!is_valid_utf8(input) || !json_nesting_within(input)) return std::nullopt;
-  nlohmann::json value = nlohmann::json::parse(input, nullptr, /*allow_exceptions=*/false);
-  if (value.is_discarded()) return std::nullopt;
-  return HookEvent{string_member(value, "hook_event_name"), string_member(value, "notification_type")};
+  if (!is_valid_utf8(input)) return std::nullopt;
+  std::optional<nlohmann::json> value = parse_json(input);
+  if (!value) return std::nullopt;
+  return HookEvent{string_member(*value, "hook_event_name"), string_member(*value, "notification_type")};
 }
 
 std::optional<SignalMsg> hook_message(const HookEvent& event, std::string_view hook_finished,

@@ -18,7 +18,8 @@ struct HookEvent {
 };
 
 // The event in the input: nothing when the input is not valid UTF-8 holding exactly
-// one JSON value. A value that is not an object is an event without a name.
+// one JSON value (read as parse_json reads it). A value that is not an object is an
+// event without a name.
 std::optional<HookEvent> parse_hook_input(std::string_view input);
 
 // Ok when the agent has finished, a Say while it waits on the user, else nothing.

@@ -14,8 +14,10 @@ using nlohmann::json;
 
 std::string json_duration(std::optional<float> duration) {
   if (!duration || !std::isfinite(*duration)) return "null";
-  char buffer[32];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *duration);
+  // Plain decimals, never an exponent: the largest float has 39 digits, the smallest
+  // 45 zeros after the point.
+  char buffer[64];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *duration, std::chars_format::fixed);
   std::string text(buffer, end);
   if (text.find_first_not_of("-0123456789") == std::string::npos) text += ".0";
   return text;

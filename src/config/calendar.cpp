@@ -41,7 +41,21 @@ std::optional<std::int64_t> day_number(std::string_view mark) {
   auto month = parse_number(mark.substr(first + 1, second - first - 1));
   auto day = parse_number(mark.substr(second + 1));
   if (!year || !month || !day) return std::nullopt;
+  // Bounds keep the day count far from overflow whatever a hand-edited file says.
+  if (*year < 0 || *year > kLastYear || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
   return days_from_civil(*year, *month, *day);
+}
+
+CivilDate civil_from_days(std::int64_t days) {
+  days += 719468;
+  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const std::int64_t day_of_era = days - era * 146097;
+  const std::int64_t year_of_era = (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const std::int64_t shifted_month = (5 * day_of_year + 2) / 153;
+  const std::int64_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
+  const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
+  return {year_of_era + era * 400 + (month <= 2 ? 1 : 0), static_cast<int>(month), static_cast<int>(day)};
 }
 
 std::int64_t days_together(std::string_view first_day, std::string_view today) {

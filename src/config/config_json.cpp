@@ -25,9 +25,11 @@ bool read_value(const json& value, bool& field) {
 }
 
 // Whole numbers only: a number written with a fraction or an exponent is a float to
-// the parser and is refused, like one beyond the field's range.
+// the parser and is refused, like one beyond the field's range. "-0" is a signed
+// zero to the parser and reads as 0.
 bool read_value(const json& value, std::uint32_t& field) {
-  if (!value.is_number_unsigned()) return false;
+  if (!value.is_number_integer()) return false;
+  if (!value.is_number_unsigned() && value.get<std::int64_t>() != 0) return false;
   std::uint64_t number = value.get<std::uint64_t>();
   if (number > std::numeric_limits<std::uint32_t>::max()) return false;
   field = static_cast<std::uint32_t>(number);

@@ -2,24 +2,34 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "text/json_nesting.h"
 
 namespace burrowly {
 
-std::optional<nlohmann::json> parse_json_object(std::string_view text) {
+std::optional<nlohmann::json> parse_json(std::string_view text) {
   using nlohmann::json;
-  // The parser would skip a byte-order mark; the text must start with the object.
-  if (text.starts_with("\xEF\xBB\xBF") || !json_nesting_within(text)) return std::nullopt;
-  std::set<std::string> keys;
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  if (text.find('\0') != std::string_view::npos || !json_nesting_within(text)) return std::nullopt;
+  // The keys seen so far in each object that is still open, innermost last.
+  std::vector<std::set<std::string>> open_objects;
   bool duplicate = false;
-  auto watch_keys = [&](int depth, json::parse_event_t event, json& parsed) {
-    if (event == json::parse_event_t::key && depth == 1 && !keys.insert(parsed.get<std::string>()).second)
+  auto watch_keys = [&](int, json::parse_event_t event, json& parsed) {
+    if (event == json::parse_event_t::object_start) open_objects.emplace_back();
+    else if (event == json::parse_event_t::object_end) open_objects.pop_back();
+    else if (event == json::parse_event_t::key && !open_objects.back().insert(parsed.get<std::string>()).second)
       duplicate = true;
     return true;
   };
   json value = json::parse(text.begin(), text.end(), watch_keys, /*allow_exceptions=*/false);
-  if (duplicate || value.is_discarded() || !value.is_object()) return std::nullopt;
+  if (duplicate || value.is_discarded()) return std::nullopt;
+  return value;
+}
+
+std::optional<nlohmann::json> parse_json_object(std::string_view text) {
+  std::optional<nlohmann::json> value = parse_json(text);
+  if (!value || !value->is_object()) return std::nullopt;
   return value;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// JSON texts read and written strictly: a document that must be one object, and
-// string literals.
+// JSON texts read and written strictly. Every JSON input (settings, the profiles
+// index, hook events, signal lines) is read by the same rules.
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -9,8 +9,13 @@
 
 namespace burrowly {
 
-// The object; nothing when the text is not one JSON object (white space around it
-// allowed), nests too deeply, or repeats a member key of the object.
+// The one JSON value of the text, white space around it allowed, a UTF-8 byte-order
+// mark before it skipped (Notepad writes one). Nothing when the text holds a NUL
+// byte or anything else after the value, nests deeper than kMaxJsonNesting, or
+// repeats a key within any one object.
+std::optional<nlohmann::json> parse_json(std::string_view text);
+
+// The same for a text that must hold an object.
 std::optional<nlohmann::json> parse_json_object(std::string_view text);
 
 // The text as a quoted JSON string: standard escapes, non-ASCII kept as UTF-8,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "config/calendar.h"
 #include "config/config.h"
 #include "config/languages.h"
@@ -22,6 +24,21 @@ TEST(Calendar, FutureOrUnparsableFirstDayCountsAsDayOne) {
   EXPECT_EQ(days_together("", "2025-01-01"), 1);
   EXPECT_EQ(days_together("2025/01/01", "2025-01-02"), 1);
   EXPECT_EQ(days_together("2025-01-0x", "2025-01-02"), 1);
+  // Hand-edited dates far outside the calendar count as unparsable, without overflow.
+  EXPECT_EQ(days_together("9223372036854775807-01-01", "2025-01-01"), 1);
+  EXPECT_EQ(days_together("-9223372036854775807-01-01", "2025-01-01"), 1);
+  EXPECT_EQ(days_together("2025-9223372036854775807-01", "2025-01-01"), 1);
+  EXPECT_EQ(days_together("2025-01-9223372036854775807", "2025-01-01"), 1);
+  EXPECT_EQ(days_together("2025-13-01", "2026-01-01"), 1);
+  EXPECT_EQ(days_together("2025-01-01", "99999-01-01"), 1);
+  EXPECT_EQ(days_together("0000-01-01", "9999-12-31"), 3652425);
+}
+
+TEST(Calendar, DaysAndDatesConvertBothWays) {
+  for (auto [year, month, day] : {std::tuple{1970, 1, 1}, {2024, 2, 29}, {2000, 3, 1}, {1969, 12, 31}, {9999, 12, 31}}) {
+    const CivilDate date = civil_from_days(days_from_civil(year, month, day));
+    EXPECT_EQ(std::tuple(date.year, date.month, date.day), std::tuple(std::int64_t{year}, month, day));
+  }
 }
 
 TEST(Calendar, DayMarkIsZeroPadded) { EXPECT_EQ(day_mark(2025, 3, 7), "2025-03-07"); }

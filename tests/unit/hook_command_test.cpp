@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "client_sandbox.h"
+#include "platform/files.h"
 
 namespace burrowly {
 namespace {
@@ -54,6 +55,16 @@ TEST(HookCommand, SettingsAreReadForEveryReadableEventOnly) {
   EXPECT_FALSE(sandbox.settings_touched());
   run_command({"hook"}, R"({"hook_event_name":"PreToolUse"})");
   EXPECT_TRUE(sandbox.settings_touched());
+}
+
+TEST(HookCommand, InputBeyondTheReadCapIsIgnoredWhole) {
+  ClientSandbox sandbox;
+  testing::set_profile_language("en");
+  const std::string event = R"({"hook_event_name":"Stop"})";
+  const std::string at_cap = event + std::string(kMaxReadBytes - event.size(), ' ');
+  EXPECT_EQ(sent_for(at_cap), Lines{"{\"cmd\":\"ok\",\"text\":\"AI agent finished!\"}\n"});
+  EXPECT_EQ(sent_for(at_cap + " "), Lines{});
+  EXPECT_EQ(sent_for(event + std::string(5 << 20, ' ')), Lines{});
 }
 
 TEST(HookCommand, SilentWithoutTrayApp) {

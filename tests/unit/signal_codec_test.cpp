@@ -18,10 +18,15 @@ TEST(SignalCodec, DurationIsTheShortestFloatText) {
   EXPECT_TRUE(encode_signal(SayMsg{"x", 6.0f}).ends_with(R"("duration":6.0})"));
   EXPECT_TRUE(encode_signal(SayMsg{"x", 0.1f}).ends_with(R"("duration":0.1})"));
   EXPECT_TRUE(encode_signal(SayMsg{"x", -2.5f}).ends_with(R"("duration":-2.5})"));
+  // Plain decimals, never an exponent.
+  EXPECT_TRUE(encode_signal(SayMsg{"x", 100000.0f}).ends_with(R"("duration":100000.0})"));
+  EXPECT_TRUE(encode_signal(SayMsg{"x", 0.0001f}).ends_with(R"("duration":0.0001})"));
+  EXPECT_EQ(encode_signal(SayMsg{"x", 1e20f}).find_first_of("eE", 20), std::string::npos);
   EXPECT_TRUE(encode_signal(SayMsg{"x", std::numeric_limits<float>::infinity()}).ends_with(R"("duration":null})"));
   EXPECT_TRUE(encode_signal(SayMsg{"x", std::nanf("")}).ends_with(R"("duration":null})"));
   // Whatever the text, it reads back as the same float.
-  for (float d : {0.1f, 4.2f, 6.0f, 1e20f, 1.17549435e-38f}) {
+  for (float d : {0.1f, 4.2f, 6.0f, 1e20f, 1.17549435e-38f, std::numeric_limits<float>::max(),
+                  std::numeric_limits<float>::denorm_min(), -std::numeric_limits<float>::max()}) {
     auto back = decode_signal(encode_signal(SayMsg{"x", d}));
     ASSERT_TRUE(back) << d;
     EXPECT_EQ(std::get<SayMsg>(*back).duration, d);
