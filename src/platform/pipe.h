@@ -14,18 +14,28 @@ namespace burrowly {
 
 inline constexpr int kPipeOpenAttempts = 3;
 inline constexpr std::chrono::milliseconds kPipeRetryPause{60};
+// How long, in all, a client waits for a free instance of a pipe that exists but is
+// busy (every instance serving another client) before its attempts count.
+inline constexpr std::chrono::milliseconds kPipeBusyWait{2000};
+// The most a server reads of one connection, so a client's batch must fit in it.
+inline constexpr std::size_t kPipeBatchCapBytes = 32768;
 // Pause before trying again when the server end cannot be created.
 inline constexpr std::chrono::milliseconds kPipeServerRetryPause{250};
 // A connection gets this long to deliver its batch, so a client that connects and
 // never writes or closes cannot hold up every later message.
 inline constexpr std::chrono::milliseconds kPipeBatchTimeLimit{3000};
 
+// Why a client could not connect.
+enum class PipeUnavailable { no_server, busy };
+
 // The client end of one connection; destruction closes it, which ends the batch.
 class PipeClient {
  public:
   struct State;
-  // Connects to the endpoint called name (three attempts, 60 ms apart).
-  static std::optional<PipeClient> open(const std::string& name);
+  // Connects to the endpoint called name: three attempts 60 ms apart, after waiting
+  // up to kPipeBusyWait for a busy one. On failure, why (when given) tells whether
+  // the endpoint was busy or not there at all.
+  static std::optional<PipeClient> open(const std::string& name, PipeUnavailable* why = nullptr);
   explicit PipeClient(std::unique_ptr<State> state);
   PipeClient(PipeClient&&) noexcept;
   PipeClient& operator=(PipeClient&&) noexcept;
@@ -39,9 +49,11 @@ class PipeClient {
   std::unique_ptr<State> state_;
 };
 
-// Opens the endpoint called name, writes all of bytes and closes. True only when
+enum class PipeSend { sent, no_server, busy, write_failed };
+
+// Opens the endpoint called name, writes all of bytes and closes. sent only when
 // every byte was written.
-bool pipe_send(const std::string& name, std::string_view bytes);
+PipeSend pipe_send(const std::string& name, std::string_view bytes);
 
 // One accepted client. Closing it (destruction) flushes, disconnects and releases it.
 class PipeConnection {

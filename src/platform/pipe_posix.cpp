@@ -55,7 +55,9 @@ int connect_to(const std::string& path) {
   if (fd < 0) return -1;
   sockaddr_un address = address_of(path);
   if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    int error = errno;
     close(fd);
+    errno = error;
     return -1;
   }
   return fd;
@@ -67,12 +69,16 @@ struct PipeClient::State {
   int fd;
 };
 
-std::optional<PipeClient> PipeClient::open(const std::string& name) {
+// A socket whose listening queue is full refuses with EAGAIN: that server is busy.
+std::optional<PipeClient> PipeClient::open(const std::string& name, PipeUnavailable* why) {
   std::optional<std::string> path = socket_path(name, false);
+  bool busy = false;
   for (int attempt = 1; attempt <= kPipeOpenAttempts; ++attempt) {
     if (int fd = path ? connect_to(*path) : -1; fd >= 0) return PipeClient(std::make_unique<State>(State{fd}));
+    busy = path && errno == EAGAIN;
     if (attempt < kPipeOpenAttempts) std::this_thread::sleep_for(kPipeRetryPause);
   }
+  if (why) *why = busy ? PipeUnavailable::busy : PipeUnavailable::no_server;
   return std::nullopt;
 }
 

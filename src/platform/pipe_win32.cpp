@@ -9,15 +9,25 @@ struct PipeClient::State {
   HANDLE pipe;
 };
 
-std::optional<PipeClient> PipeClient::open(const std::string& name) {
+std::optional<PipeClient> PipeClient::open(const std::string& name, PipeUnavailable* why) {
   std::wstring wide_name = to_wide(name);
-  for (int attempt = 1; attempt <= kPipeOpenAttempts; ++attempt) {
+  const ULONGLONG busy_deadline = GetTickCount64() + static_cast<ULONGLONG>(kPipeBusyWait.count());
+  bool busy = false;
+  for (int attempt = 1; attempt <= kPipeOpenAttempts;) {
     HANDLE pipe = CreateFileW(wide_name.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               0, nullptr);
     if (pipe != INVALID_HANDLE_VALUE) return PipeClient(std::make_unique<State>(State{pipe}));
-    if (attempt < kPipeOpenAttempts) Sleep(static_cast<DWORD>(kPipeRetryPause.count()));
+    busy = GetLastError() == ERROR_PIPE_BUSY;
+    // The pipe exists but every instance serves another client: wait for one to come
+    // free, within one time budget for the whole open, without counting an attempt.
+    if (ULONGLONG now = GetTickCount64(); busy && now < busy_deadline) {
+      WaitNamedPipeW(wide_name.c_str(), static_cast<DWORD>(busy_deadline - now));
+      continue;
+    }
+    if (++attempt <= kPipeOpenAttempts) Sleep(static_cast<DWORD>(kPipeRetryPause.count()));
   }
+  if (why) *why = busy ? PipeUnavailable::busy : PipeUnavailable::no_server;
   return std::nullopt;
 }
 

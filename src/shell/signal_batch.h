@@ -14,7 +14,7 @@ namespace burrowly {
 
 inline constexpr std::size_t kBatchChunkBytes = 2048;
 // Reading stops once the batch holds more than this, so a message must fit in it.
-inline constexpr std::size_t kBatchCapBytes = 32768;
+inline constexpr std::size_t kBatchCapBytes = kPipeBatchCapBytes;
 
 // Reads the connection in chunks until it ends or the batch passes the cap.
 std::string read_batch(PipeConnection& connection);

@@ -63,7 +63,7 @@ void send_invalid_lines(Load& load, int client) {
       R"({"cmd":"launch","text":"no such command"})" "\n",
       std::string(3000, '[') + "\n" + valid + "\n",
   };
-  for (std::size_t n = 0; load.running(); ++n) load.invalid.count(pipe_send(pipe_name(), batches[n % 5]));
+  for (std::size_t n = 0; load.running(); ++n) load.invalid.count(pipe_send(pipe_name(), batches[n % 5]) == PipeSend::sent);
 }
 
 // 48 KiB of say lines in one connection: the application reads up to its cap and
@@ -72,7 +72,7 @@ void send_oversized_batches(Load& load, int client) {
   std::string batch;
   const std::string line = encode_signal(SayMsg{"flood from " + std::to_string(client), {}}) + "\n";
   while (batch.size() < 48 * 1024) batch += line;
-  while (load.running()) load.oversized.count(pipe_send(pipe_name(), batch));
+  while (load.running()) load.oversized.count(pipe_send(pipe_name(), batch) == PipeSend::sent);
 }
 
 // From a staggered moment on, tries until it gets a connection, then writes half a

@@ -26,7 +26,7 @@ constexpr std::string_view kProbe = "recorder probe", kStop = "recorder stop";
 bool send_within_seconds(const std::string& name, std::string_view bytes, int seconds) {
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   while (std::chrono::steady_clock::now() < give_up)
-    if (pipe_send(name, bytes)) return true;
+    if (pipe_send(name, bytes) == PipeSend::sent) return true;
   return false;
 }
 

@@ -1,8 +1,12 @@
 // say, ok, fail and profile from the command line to a server on the user's pipe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
+#include "cli/send_signal.h"
+#include "cli/signal_codec.h"
 #include "client_sandbox.h"
 #include "config/profile_slug.h"
 #include "platform/pipe.h"
@@ -65,6 +69,47 @@ TEST(MessageCommands, WithoutTrayAppEachWarnsAndExitsOne) {
     EXPECT_LT(elapsed, std::chrono::seconds(2)) << args[0];
   }
   EXPECT_FALSE(sandbox.settings_touched());
+}
+
+TEST(MessageCommands, AMessageLongerThanTheTrayAppReadsIsRefusedBeforeSending) {
+  ClientSandbox sandbox;
+  RecordingServer server;
+  // {"cmd":"say","text":"…","duration":null} and a line feed: 40 bytes around the text.
+  const std::size_t longest_text = kMaxSignalLineBytes - 40;
+  testing::CommandRun fits = run_command({"say", std::string(longest_text, 'a')});
+  testing::CommandRun over = run_command({"say", std::string(longest_text + 1, 'a')});
+  testing::CommandRun big = run_command({"fail", std::string(1 << 20, 'b')});
+  testing::CommandRun escaped = run_command({"ok", std::string(20000, '"')});
+  std::vector<std::string> batches = server.stop();
+
+  EXPECT_EQ(fits.status, 0);
+  EXPECT_EQ(fits.err, "");
+  EXPECT_EQ(over.status, 2);
+  EXPECT_EQ(over.err, "Message too long: 32769 bytes (at most 32768).\n");
+  EXPECT_EQ(big.status, 2);
+  EXPECT_EQ(big.err, "Message too long: " + std::to_string((1 << 20) + 25) + " bytes (at most 32768).\n");
+  EXPECT_EQ(escaped.status, 2) << "each quote takes two bytes on the wire";
+  ASSERT_EQ(batches.size(), 1u) << "only the message that fits was sent";
+  EXPECT_EQ(batches[0].size(), kMaxSignalLineBytes);
+}
+
+TEST(MessageCommands, ABusyTrayAppIsWaitedForAndNotMistakenForNone) {
+  ClientSandbox sandbox;
+  RecordingServer server;
+  // A client holding the only connection the tray app serves, as under a burst of
+  // hook events, lets go after a while.
+  std::jthread holder([] {
+    std::optional<PipeClient> held = PipeClient::open(pipe_name());
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  testing::CommandRun r = run_command({"say", "after the burst"});
+  holder.join();
+  std::vector<std::string> batches = server.stop();
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(std::find(batches.begin(), batches.end(), encode_signal(SayMsg{"after the burst", std::nullopt}) + "\n"),
+            batches.end());
 }
 
 }  // namespace

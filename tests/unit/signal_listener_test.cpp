@@ -112,7 +112,7 @@ TEST(SignalListener, SilentClientTimesOutAndTheNextIsServed) {
 
 TEST(SignalListener, ClientWithoutServerGivesUpAfterThreeAttempts) {
   auto start = Clock::now();
-  EXPECT_FALSE(pipe_send(unique_pipe_name(), "{}\n"));
+  EXPECT_EQ(pipe_send(unique_pipe_name(), "{}\n"), PipeSend::no_server);
   auto elapsed = Clock::now() - start;
   EXPECT_GE(elapsed, 2 * kPipeRetryPause);
   EXPECT_LT(elapsed, 1s);
@@ -147,7 +147,7 @@ TEST(SignalListener, ManyClientsAtOnceGetEachLineDeliveredOnceInOrder) {
       clients.emplace_back([&name, c] {
         for (int n = 0; n < kLines; ++n) {
           std::string line = encode_signal(OkMsg{std::to_string(c) + " " + std::to_string(n)}) + "\n";
-          while (!pipe_send(name, line)) {
+          while (pipe_send(name, line) != PipeSend::sent) {
           }
         }
       });
