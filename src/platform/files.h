@@ -33,8 +33,8 @@ std::optional<std::string> read_file(const std::string& path);
 // Returns the temporary file's path, or nothing when that failed (no file is left).
 std::optional<std::string> write_temp_file(const std::string& path, std::string_view bytes);
 
-// Moves from over to, replacing to when it exists. On Windows a short retry covers
-// another process holding the target open.
+// Moves a file over to, replacing to when it exists, or moves a folder to a new
+// name. On Windows a short retry covers another process holding the target open.
 bool rename_file(const std::string& from, const std::string& to);
 
 bool remove_file(const std::string& path);

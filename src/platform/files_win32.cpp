@@ -142,8 +142,10 @@ bool write_file_atomic(const std::string& path, std::string_view bytes) {
 
 bool rename_file(const std::string& from, const std::string& to) {
   std::wstring wide_from = to_wide(from), wide_to = to_wide(to);
+  // A folder (moved aside when it stands where a file should be) takes neither flag.
+  const DWORD flags = is_directory(wide_from) ? 0 : MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   for (int attempt = 1;; ++attempt) {
-    if (MoveFileExW(wide_from.c_str(), wide_to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExW(wide_from.c_str(), wide_to.c_str(), flags))
       return true;
     if (attempt == kRenameTries || !held_by_another_process(GetLastError())) return false;
     Sleep(kRenamePauseMs);
