@@ -24,14 +24,10 @@ expect_status 0
 expect_out ""
 expect_err ""
 
-burrowly_bg
-tray_pid=$bg_pid
 # Ready once the tray app takes a message.
-for _ in $(seq 40); do
-  burrowly ok ready
-  [ "$status" -eq 0 ] && break
-  sleep 0.25
-done
+takes_a_message() { burrowly ok ready; [ "$status" -eq 0 ]; }
+burrowly_bg
+wait_for 30 takes_a_message || fail "the tray app never took a message"
 
 for command in "say hi" "ok" "fail oops" "term 2 1 make" "profile $(id -un)"; do
   # shellcheck disable=SC2086
@@ -45,6 +41,12 @@ expect_status 0
 expect_out ""
 expect_err ""
 
+# A message longer than the tray app reads is refused before it is sent.
+burrowly say "$(head -c 40000 /dev/zero | tr '\0' a)"
+expect_status 2
+expect_out ""
+expect_err "Message too long: 40040 bytes (at most 32768).
+"
+
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
-for _ in $(seq 50); do kill -0 "$tray_pid" 2>/dev/null || break; sleep 0.2; done
-kill -0 "$tray_pid" 2>/dev/null && kill "$tray_pid"
+expect_tray_exit "the tray app did not end"

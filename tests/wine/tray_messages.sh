@@ -10,33 +10,36 @@ red='r > 0.6 && g < 0.35 && b < 0.3'
 user=$(id -un)
 folder="$appdata/Burrowly"
 
+# Counts the pixels of the lane matching EXPR on a fresh screenshot kept as $shots/$1.png.
+lane_pixels() {
+  screenshot "$shots/$1.png"
+  count_pixels "$shots/$1.png" $lane "$2"
+}
+pet_shown() { [ "$(lane_pixels quiet 'r+g+b > 0.1')" -gt 400 ]; }
+bubble_shown() { [ "$(lane_pixels "$1" "$white")" -gt $((white_before + 400)) ]; }
+bubble_gone() { [ "$(lane_pixels gone "$white")" -lt $((white_before + 400)) ]; }
+warning_shown() { [ "$(lane_pixels fail "$red")" -gt $((red_before + 60)) ]; }
+index_is() { [ "$(cat "$folder/profiles.json"; printf x)" = "${1}x" ]; }
+
 # A quiet pet without a hat: no remark of its own competes with the messages' bubbles.
 quiet_profile
 
 burrowly_bg
-sleep 6
-screenshot "$shots/quiet.png"
+wait_for 30 pet_shown || fail "no pet on the lane"
 white_before=$(count_pixels "$shots/quiet.png" $lane "$white")
 red_before=$(count_pixels "$shots/quiet.png" $lane "$red")
 
 burrowly say hello there
 expect_status 0
-sleep 1
-screenshot "$shots/say.png"
-white_after=$(count_pixels "$shots/say.png" $lane "$white")
-[ "$white_after" -gt $((white_before + 400)) ] || fail "no bubble after say: $white_before, then $white_after white pixels"
+wait_for 10 bubble_shown say || fail "no bubble after say: $white_before white pixels before"
 
-sleep 5  # the bubble is gone after 4.2 s
+wait_for 15 bubble_gone || fail "the bubble stayed"
 burrowly fail oops
 expect_status 0
-sleep 1
-screenshot "$shots/fail.png"
-red_after=$(count_pixels "$shots/fail.png" $lane "$red")
-[ "$red_after" -gt $((red_before + 60)) ] || fail "no warning colours after fail: $red_before, then $red_after red pixels"
+wait_for 10 warning_shown || fail "no warning colours after fail: $red_before red pixels before"
 
 burrowly profile work
 expect_status 0
-sleep 2
 index="{
   \"active_profile\": \"work\",
   \"profiles\": [
@@ -44,7 +47,7 @@ index="{
     \"work\"
   ]
 }"
-[ "$(cat "$folder/profiles.json"; printf x)" = "${index}x" ] || fail "index after the switch: $(cat "$folder/profiles.json")"
+wait_for 10 index_is "$index" || fail "index after the switch: $(cat "$folder/profiles.json")"
 
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
 expect_tray_exit "the tray app did not end"

@@ -7,14 +7,16 @@ mkdir -p "$appdata/Burrowly/profiles"
 printf '{"outfit": "none", "chatty": false, "watch_pc": false, "cross_monitors": false}' \
   >"$appdata/Burrowly/profiles/$(id -un).json"
 
-burrowly_bg
-sleep 6
-overlays=$(xwininfo -root -tree -display "$DISPLAY" | sed -n 's/.*"Burrowly": ("burrowly.exe" "burrowly.exe")  \([0-9x+-]*\) .*/\1/p' | sort)
-[ "$overlays" = "1280x190+0+834
-1920x190+0+890" ] || fail "overlays: $overlays"
-
-screenshot "$shots/two_monitors.png"
+overlays() { xwininfo -root -tree -display "$DISPLAY" | sed -n 's/.*"Burrowly": ("burrowly.exe" "burrowly.exe")  \([0-9x+-]*\) .*/\1/p' | sort; }
+both_overlays() { [ "$(overlays)" = "1280x190+0+834
+1920x190+0+890" ]; }
 lit='r+g+b > 0.1'
 # The rows below the smaller monitor, which only the first monitor's lane covers.
-big=$(count_pixels "$shots/two_monitors.png" 1920x56+0+1024 "$lit")
-[ "$big" -gt 200 ] || fail "the pet is not on the first monitor's lane ($big lit pixels)"
+pet_on_first_lane() {
+  screenshot "$shots/two_monitors.png"
+  [ "$(count_pixels "$shots/two_monitors.png" 1920x56+0+1024 "$lit")" -gt 200 ]
+}
+
+burrowly_bg
+wait_for 30 both_overlays || fail "overlays: $(overlays)"
+wait_for 30 pet_on_first_lane || fail "the pet is not on the first monitor's lane"
