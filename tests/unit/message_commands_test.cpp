@@ -66,7 +66,6 @@ TEST(MessageCommands, WithoutTrayAppEachWarnsAndExitsOne) {
     EXPECT_EQ(r.out, "") << args[0];
     // Three attempts with two pauses between them, then it gives up.
     EXPECT_GE(elapsed, 2 * kPipeRetryPause) << args[0];
-    EXPECT_LT(elapsed, std::chrono::seconds(2)) << args[0];
   }
   EXPECT_FALSE(sandbox.settings_touched());
 }

@@ -43,11 +43,11 @@ expect_err ""
 
 # A message longer than the tray app reads is refused before it is sent. (A Windows
 # command line holds at most 32767 characters, so the line grows through escapes:
-# each double quote takes two bytes in JSON.)
-burrowly say "$(head -c 17000 /dev/zero | tr '\0' '"')"
+# each tab takes two bytes in JSON.)
+burrowly say "a$(head -c 17000 /dev/zero | tr '\0' '\t')"
 expect_status 2
 expect_out ""
-expect_err "Message too long: 34040 bytes (at most 32768).
+expect_err "Message too long: 34041 bytes (at most 32768).
 "
 
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
