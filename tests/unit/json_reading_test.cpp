@@ -6,6 +6,7 @@
 
 #include "cli/hook_event.h"
 #include "cli/signal_codec.h"
+#include "config/profile_paths.h"
 #include "config/profiles.h"
 #include "config/settings_file.h"
 #include "platform/files.h"
