@@ -4,7 +4,9 @@
 set(BURROWLY_STAGED_INCLUDE ${CMAKE_BINARY_DIR}/staged-include)
 find_path(NLOHMANN_JSON_DIR nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_path(STB_DIR stb/stb_image.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_path(TOMLPLUSPLUS_DIR toml++/toml.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 file(COPY ${NLOHMANN_JSON_DIR}/nlohmann DESTINATION ${BURROWLY_STAGED_INCLUDE})
+file(COPY ${TOMLPLUSPLUS_DIR}/toml++ DESTINATION ${BURROWLY_STAGED_INCLUDE})
 file(COPY ${STB_DIR}/stb/stb_image.h ${STB_DIR}/stb/stb_truetype.h DESTINATION ${BURROWLY_STAGED_INCLUDE}/stb)
 
 add_library(burrowly_thirdparty INTERFACE)

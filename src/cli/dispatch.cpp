@@ -61,7 +61,8 @@ int dispatch_command(std::span<const std::string> args, CliIo io) {
   if (command == "ok") return ok_command(join_rest(rest), io);
   if (command == "fail") return fail_command(join_rest(rest), io);
   if (command == "term") return report_term(rest, io);
-  if (command == "hook") return handle_hook(io);
+  if (command == "hook") return rest.empty() ? handle_hook(io) : handle_agent_hook(rest, io);
+  if (command == "hooks") return hooks_command(rest, io);
   if (command == "profile") {
     if (rest.empty()) return missing_argument(command, io);
     return profile_command(join_rest(rest), io);
