@@ -8,7 +8,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/burrowly-hooks.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-run() { env -u CLAUDE_CONFIG_DIR -u CODEX_HOME -u XDG_CONFIG_HOME HOME="$work/home" \
+run() { env -u APPDATA -u CLAUDE_CONFIG_DIR -u CODEX_HOME HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
   XDG_RUNTIME_DIR="$work/run" "$exe" "$@" >"$work/out" 2>"$work/err" </dev/null; status=$?; }
 mkdir -p "$work/home/.claude" "$work/run"
 settings="$work/home/.claude/settings.json"
