@@ -168,10 +168,13 @@ ConfigEdit add_codex_hooks(std::string_view text, const std::string& command) {
   ConfigEdit removed = remove_codex_hooks(text, command);
   if (!removed.problem.empty()) return removed;
   std::string result = removed.text;
-  // One blank line between the user's lines and ours.
-  if (!result.empty() && !result.ends_with('\n')) result += '\n';
-  if (!trimmed(result).empty() && !result.ends_with("\n\n")) result += '\n';
-  result += our_block(command);
+  // The file's own line breaks, and one blank line between the user's lines and ours.
+  const std::string line_break = result.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  if (!result.empty() && !result.ends_with('\n')) result += line_break;
+  if (!trimmed(result).empty() && !result.ends_with(line_break + line_break)) result += line_break;
+  const std::string block = our_block(command);
+  for (std::string_view line : split_lines(block))
+    result += std::string(line.substr(0, line.size() - 1)) + line_break;
   std::optional<toml::table> after = parse_toml(result);
   std::optional<toml::table> before = parse_toml(removed.text);
   if (!after || without_our_groups(*after, command) != without_our_groups(*before, command) ||

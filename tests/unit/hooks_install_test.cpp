@@ -189,6 +189,19 @@ TEST(HooksInstall, CodexConfigKeepsItsLinesAndComments) {
   EXPECT_EQ(read_file(file), original + "\n");
 }
 
+TEST(HooksInstall, CodexConfigKeepsWindowsLineBreaks) {
+  TempHome home;
+  const std::string file = home.path({".codex", "config.toml"});
+  write(file, "model = \"o3\"\r\n");
+  ASSERT_EQ(hooks("install", "codex").status, 0);
+  const std::string installed = read_file(file).value();
+  std::size_t bare_line_feeds = 0;
+  for (std::size_t i = 0; i < installed.size(); ++i) bare_line_feeds += installed[i] == '\n' && (i == 0 || installed[i - 1] != '\r');
+  EXPECT_EQ(bare_line_feeds, 0u) << installed;
+  ASSERT_EQ(hooks("remove", "codex").status, 0);
+  EXPECT_EQ(read_file(file), "model = \"o3\"\r\n");
+}
+
 TEST(HooksInstall, CodexEntriesOfAnOlderLocationAreReplaced) {
   TempHome home;
   const std::string file = home.path({".codex", "config.toml"});

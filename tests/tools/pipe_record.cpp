@@ -1,0 +1,30 @@
+// Stands in for the tray application on the user's pipe and writes every batch it
+// receives to standard output, byte for byte, until a batch mentions the stop word
+// given as the argument (that batch is not written). Lets a test script see exactly
+// what a command sent.
+//
+//   burrowly-pipe-record STOP-WORD
+
+#include <cstdio>
+#include <string>
+
+#include "cli/send_signal.h"
+#include "platform/pipe.h"
+#include "shell/signal_batch.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: burrowly-pipe-record STOP-WORD\n");
+    return 2;
+  }
+  const std::string stop_word = argv[1];
+  burrowly::PipeServer server(burrowly::pipe_name());
+  for (;;) {
+    std::optional<burrowly::PipeConnection> connection = server.accept();
+    if (!connection) continue;
+    const std::string batch = burrowly::read_batch(*connection);
+    if (batch.find(stop_word) != std::string::npos) return 0;
+    std::fwrite(batch.data(), 1, batch.size(), stdout);
+    std::fflush(stdout);
+  }
+}
