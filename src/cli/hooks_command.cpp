@@ -45,7 +45,8 @@ std::optional<AgentFile> read_agent_file(HookAgent agent, std::ostream& err) {
   return file;
 }
 
-// Keeps the previous file as FILE.bak, then replaces or deletes the file.
+// Keeps the previous file as FILE.bak, then replaces or deletes the file. A settings
+// file linked from elsewhere (a dotfiles folder) is written where the link points.
 bool write_agent_file(const AgentFile& file, const ConfigEdit& edit, std::ostream& err) {
   const std::size_t folder_end = file.path.find_last_of(kPathSeparator);
   if (folder_end != std::string::npos) create_directories(file.path.substr(0, folder_end));

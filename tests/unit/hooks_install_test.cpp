@@ -2,6 +2,7 @@
 // of the test's own.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "client_sandbox.h"
@@ -116,6 +117,19 @@ TEST(HooksInstall, JsonSettingsKeepEverythingElse) {
   EXPECT_EQ(json_commands(removed, "Stop"), std::vector<std::string>{"notify-send done"});
   EXPECT_EQ(json_commands(removed, "Notification"), std::vector<std::string>{"beep"});
   EXPECT_EQ(nlohmann::ordered_json::parse(removed).dump(4) + "\n", removed);
+}
+
+TEST(HooksInstall, LinkedSettingsStayLinked) {
+  if (kPathSeparator == '\\') GTEST_SKIP() << "links are followed on POSIX systems only";
+  TempHome home;
+  const std::string target = home.path({"dotfiles", "claude.json"});
+  const std::string file = home.path({".claude", "settings.json"});
+  write(target, "{}\n");
+  create_directories(home.path({".claude"}));
+  std::filesystem::create_symlink(target, file);
+  ASSERT_EQ(hooks("install", "claude").status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(file));
+  EXPECT_EQ(json_commands(read_file(target).value(), "Stop"), std::vector<std::string>{our_command(HookAgent::claude)});
 }
 
 TEST(HooksInstall, GeminiEntriesAreNamedAndKeepHookSettings) {
