@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/process_args.h"
 #include "cli/send_signal.h"
 #include "platform/pipe.h"
 #include "shell/signal_batch.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string stop_word = argv[1];
+  burrowly::attach_client_console();  // Binary streams: the bytes written are the bytes received.
   burrowly::PipeServer server(burrowly::pipe_name());
   for (;;) {
     std::optional<burrowly::PipeConnection> connection = server.accept();

@@ -65,6 +65,10 @@ TEST(AgentHookCommand, UnknownAgentFailsNothingAndWritesNoOutput) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "Unknown agent for hook: cursor. Try hook --help\n");
+
+  testing::CommandRun help = run_command({"hook", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.out.starts_with("Usage: Burrowly.exe hook [AGENT [EVENT-JSON]]\n")) << help.out;
 }
 
 TEST(AgentHookCommand, SilentWithoutTrayApp) {
