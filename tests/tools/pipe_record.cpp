@@ -11,7 +11,6 @@
 #include "cli/process_args.h"
 #include "cli/send_signal.h"
 #include "platform/pipe.h"
-#include "shell/signal_batch.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -24,7 +23,9 @@ int main(int argc, char** argv) {
   for (;;) {
     std::optional<burrowly::PipeConnection> connection = server.accept();
     if (!connection) continue;
-    const std::string batch = burrowly::read_batch(*connection);
+    std::string batch;
+    char buffer[2048];
+    while (std::size_t got = connection->read(buffer, sizeof buffer)) batch.append(buffer, got);
     if (batch.find(stop_word) != std::string::npos) return 0;
     std::fwrite(batch.data(), 1, batch.size(), stdout);
     std::fflush(stdout);
