@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/hook_event.h"
-#include "cli/json_nesting.h"
+#include "text/json_nesting.h"
 #include "text/utf8.h"
 
 namespace burrowly {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/signal_msg.h"
+#include "engine/signal_msg.h"
 
 namespace burrowly {
 

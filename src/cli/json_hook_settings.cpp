@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/hook_entry.h"
-#include "cli/json_nesting.h"
+#include "text/json_nesting.h"
 #include "text/utf8.h"
 
 namespace burrowly {
