@@ -35,7 +35,7 @@ void Rect::add(float x, float y) {
 }
 
 void Drawing::add(Path path, const Material& m, bool line, bool clip, Rect local) {
-  Part part{std::move(path), transform, m, line, clip, true};
+  Part part{std::move(path), transform, m, line, in_group_ ? groups_ : ++groups_, clip, true};
   float cx = (local.x0 + local.x1) / 2, cy = (local.y0 + local.y1) / 2;
   float ex = local.x1, ey = cy, fx = cx, fy = local.y1;
   map(cx, cy), map(ex, ey), map(fx, fy);
@@ -94,7 +94,35 @@ void Drawing::mark_poly(const std::vector<burrowly::Point>& pts, const Material&
 
 void Drawing::pixel(float x, float y, std::uint32_t color) {
   map(x, y);
-  dots_.push_back({int(std::floor(x)), int(std::floor(y)), color});
+  dots_.push_back({int(std::floor(x)), int(std::floor(y)), color, parts_.size()});
+}
+
+void Drawing::lid_pixel(float x, float y) {
+  pixel(x, y, kOutline);
+  dots_.back().lid = true;
+}
+
+void Drawing::begin_group() {
+  in_group_ = true;
+  ++groups_;
+  group_start_ = parts_.size();
+}
+
+void Drawing::end_group() {
+  in_group_ = false;
+  // One shading ellipse round the whole group.
+  Rect r;
+  for (std::size_t k = group_start_; k < parts_.size(); ++k) {
+    if (parts_[k].clip) continue;
+    const Part& p = parts_[k];
+    r.add(p.cx - p.rx, p.cy - p.ry), r.add(p.cx + p.rx, p.cy + p.ry);
+  }
+  if (r.empty()) return;
+  for (std::size_t k = group_start_; k < parts_.size(); ++k) {
+    if (parts_[k].clip) continue;
+    Part& p = parts_[k];
+    p.cx = (r.x0 + r.x1) / 2, p.cy = (r.y0 + r.y1) / 2, p.rx = (r.x1 - r.x0) / 2, p.ry = (r.y1 - r.y0) / 2;
+  }
 }
 
 int Drawing::rows_below(Mark m, int row) const {
@@ -151,6 +179,26 @@ void Drawing::shift_since(Mark m, int dy) {
   for (std::size_t k = m.dots; k < dots_.size(); ++k) dots_[k].y += dy;
 }
 
+void Drawing::mirror_since(Mark m, int axis_x) {
+  const float a = float(axis_x);
+  const Transform flip = Transform::translate(a, 0).after(Transform::scale(-1, 1)).after(Transform::translate(-a, 0));
+  for (std::size_t k = m.parts; k < parts_.size(); ++k) {
+    parts_[k].xf = flip.after(parts_[k].xf);
+    parts_[k].cx = 2 * a - parts_[k].cx;
+  }
+  for (std::size_t k = m.dots; k < dots_.size(); ++k) dots_[k].x = 2 * axis_x - dots_[k].x - 1;
+}
+
+void Drawing::flip_since(Mark m, int axis_y) {
+  const float a = float(axis_y);
+  const Transform flip = Transform::translate(0, a).after(Transform::scale(1, -1)).after(Transform::translate(0, -a));
+  for (std::size_t k = m.parts; k < parts_.size(); ++k) {
+    parts_[k].xf = flip.after(parts_[k].xf);
+    parts_[k].cy = 2 * a - parts_[k].cy;
+  }
+  for (std::size_t k = m.dots; k < dots_.size(); ++k) dots_[k].y = 2 * axis_y - dots_[k].y - 1;
+}
+
 std::vector<std::uint8_t> Drawing::render() const {
   const int w = width_, h = height_;
   std::vector<int> ids(std::size_t(w) * h, 0);
@@ -183,17 +231,28 @@ std::vector<std::uint8_t> Drawing::render() const {
       float u = (x + 0.5f - part.cx) / part.rx, v = (y + 0.5f - part.cy) / part.ry;
       float light = -(0.55f * u + 0.83f * v);
       int shade = light > 0.5f ? 0 : light > -0.3f ? 1 : light > -0.78f ? 2 : 3;
-      // Under something drawn in front: occlusion shadow.
-      if (id_at(x, y - 1) > id && shade < 2) shade = 2;
+      auto other_group = [&](int n) { return n != 0 && parts_[n - 1].group != part.group; };
+      // Under another part drawn in front: occlusion shadow.
+      const int above = id_at(x, y - 1);
+      if (above > id && other_group(above) && shade < 2) shade = 2;
       if (part.line) {
         for (int n : {id_at(x - 1, y), id_at(x + 1, y), id_at(x, y - 1), id_at(x, y + 1)})
-          if (n != 0 && n < id) shade = 3;
+          if (n < id && other_group(n)) shade = 3;
       }
       put(y * w + x, part.material.shade[shade]);
     }
   }
-  for (const Dot& d : dots_)
-    if (d.x >= 0 && d.y >= 0 && d.x < w && d.y < h) put(d.y * w + d.x, d.color);
+  for (const Dot& d : dots_) {
+    const int id = id_at(d.x, d.y);
+    if (id == 0 || std::size_t(id) > d.layer) continue;  // off the figure, or under a later part
+    std::uint32_t color = d.color;
+    if (d.lid) {  // on dark fur the closed eye is a light line
+      const std::uint32_t fur = parts_[id - 1].material.shade[1];
+      const int luma = int(fur & 0xFF) * 3 + int((fur >> 8) & 0xFF) * 6 + int((fur >> 16) & 0xFF);
+      if (luma < 900) color = mix(fur, rgb(0xf0e6d8), 0.55f);
+    }
+    put(d.y * w + d.x, color);
+  }
   return out;
 }
 

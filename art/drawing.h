@@ -43,7 +43,15 @@ class Drawing {
   void mark_oval(float cx, float cy, float rx, float ry, const Material& m);
   void mark_poly(const std::vector<burrowly::Point>& pts, const Material& m);
   // Single pixels in a flat colour, drawn last and never shaded (eyes, catch-lights, lines).
+  // A pixel shows only on the figure and only where nothing drawn after it covers it.
   void pixel(float x, float y, std::uint32_t color);
+  // A closed-eye or lid pixel: the outline colour, or a lighter line where the fur is dark.
+  void lid_pixel(float x, float y);
+
+  // Shapes drawn between these two calls are one part of the animal (a tail, a body):
+  // no inner lines between them and one highlight over them all.
+  void begin_group();
+  void end_group();
 
   Transform transform;  // local to frame coordinates
 
@@ -58,6 +66,10 @@ class Drawing {
   int top_since(Mark m) const;
   // Moves what was drawn since `m` down by `dy` rows (up when negative).
   void shift_since(Mark m, int dy);
+  // Mirrors what was drawn since `m` about the column boundary `axis_x` (the figure turned round).
+  void mirror_since(Mark m, int axis_x);
+  // Mirrors what was drawn since `m` about the row boundary `axis_y` (the figure upside down).
+  void flip_since(Mark m, int axis_y);
 
   // Frame coordinates of a local point.
   void map(float& x, float& y) const { transform.apply(x, y); }
@@ -72,7 +84,8 @@ class Drawing {
     Path path;
     Transform xf;
     Material material;
-    bool line = false;  // inner line where it overlaps earlier parts
+    bool line = false;  // inner line where it overlaps earlier parts of another group
+    int group = 0;      // parts of one group share their shading and draw no lines between them
     bool clip = false;  // only over what is already drawn
     bool shaded = true;
     float cx = 0, cy = 0, rx = 1, ry = 1;  // shading ellipse, frame coordinates
@@ -80,12 +93,17 @@ class Drawing {
   struct Dot {
     int x, y;
     std::uint32_t color;
+    std::size_t layer;  // how many parts were drawn before it
+    bool lid = false;
   };
   void add(Path path, const Material& m, bool line, bool clip, Rect local);
 
   int width_, height_;
   std::vector<Part> parts_;
   std::vector<Dot> dots_;
+  int groups_ = 0;                    // group ids handed out so far
+  std::size_t group_start_ = 0;       // the first part of the open group
+  bool in_group_ = false;
 };
 
 }  // namespace art

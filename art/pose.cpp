@@ -58,7 +58,8 @@ Pose pose_for(std::string_view clip, int index, int count) {
     p.tail_swing = 15 * s;
     if (clip == "pin") p.front_raise = 0.5f * (1 + s), p.tuck = 0.4f;
     if (clip == "push") p.stretch = 2 + 2 * s, p.head_dx = 2;
-    if (clip == "dig" || clip == "scratch") p.front_raise = 0.5f + 0.5f * s, p.head_dy = 4;
+    if (clip == "scratch") p.front_raise = 0.5f + 0.5f * s, p.head_dy = 4;
+    if (clip == "dig") p.body_tilt = -10, p.head_dy = 4;
     if (clip == "sniff") p.head_dy = 5 + s, p.head_tilt = -12, p.tuck = 0.2f;
   }
   if (is(clip, {"leap", "jump", "jumpup", "kickup", "climbjump", "mantle"})) {
@@ -158,6 +159,13 @@ Pose pose_for(std::string_view clip, int index, int count) {
     p.tail_swing = 20 * s;
     p.head_tilt = clip == "ceil" ? -10 : 0;
   }
+  // The clips that raise the front limbs.
+  if (clip == "swat") p.reach = Reach::forward, p.reach_k = p.front_raise;
+  if (clip == "wave" || clip == "hi") p.reach = Reach::up, p.reach_k = 1, p.sway = s;
+  if (clip == "beg") p.reach = Reach::both_up, p.reach_k = 0.8f + 0.2f * s, p.sway = s;
+  if (clip == "cheer") p.reach = Reach::both_up, p.reach_k = 1, p.sway = s;
+  if (p.paw_to_face) p.reach = Reach::face, p.reach_k = 1, p.sway = s;
+  if (clip == "dig") p.reach = Reach::dig, p.reach_k = 1, p.sway = s;
   if (clip == "turn") p.head_dx = -2 * s, p.head_tilt = 10 * s, p.body_tilt = 3 * s;
   return p;
 }

@@ -6,6 +6,16 @@
 
 namespace art {
 
+// Where the front limbs (paws, wings, forelegs) go in the clips that raise them.
+enum class Reach {
+  none,
+  forward,  // swat: one limb reaching forward at head height
+  up,       // wave, hi: one limb above the head, waving
+  both_up,  // beg, cheer: both limbs raised
+  face,     // groom, wipe, palm: a limb to the face
+  dig,      // both front limbs scooping at the ground in turn
+};
+
 struct Pose {
   float lift = 0;         // whole body above the ground, px
   float body_dy = 0;      // body lowered (+) or raised (-), px
@@ -18,6 +28,9 @@ struct Pose {
   float t = 0;            // position in the clip, turns (frame index / frame count)
   float front_raise = 0;  // 0..1: front paw (or wing) raised
   float both_raise = 0;   // 0..1: both front paws (or wings) up
+  Reach reach = Reach::none;
+  float reach_k = 0;      // 0..1: how far along the reach is
+  float sway = 0;         // -1..1: a waving paw's side-to-side, a digging paw's stroke
   float tuck = 0;         // 0..1: legs folded under the body
   float tail_swing = 0;   // degrees
   float mouth = 0;        // 0..1: mouth open

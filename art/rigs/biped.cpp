@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "rig.h"
+#include "rigs/front_limbs.h"
 #include "rigs/tail.h"
 
 namespace art {
@@ -20,12 +21,21 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float lie = p.lying || p.curled || p.on_back;
   const float step = p.gait > 0 && !hopper ? std::sin(6.2831853f * p.phase) * p.gait * 0.6f : 0;
   if (lie) {
-    const float cy = -H * 0.7f;
+    const float cy = -H * 0.7f + p.body_dy * 0.3f;  // breathing lifts the back
+    const Material far_m{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}};
+    const float w = hopper ? 2.6f : 4.0f;
+    // On its back: feet and arms up in the air, kicking in turn.
+    auto limbs_up = [&](float dx, const Material& m, float phase) {
+      draw_leg_up(d, -H * 0.4f + dx, cy - W * 0.4f, W * 0.75f + 6, w, m, phase);
+      draw_leg_up(d, H * 0.5f + dx, cy - W * 0.5f, W * 0.6f + 5, w * 0.85f, m, phase + 0.5f);
+    };
+    if (p.on_back) limbs_up(-2, far_m, p.t + 0.25f);
     d.oval(0, cy, H + 2, W, fur, true);
-    d.mark_oval(2, cy + 1, H * 0.6f, W * 0.6f, light);
+    d.mark_oval(2, p.on_back ? cy - W * 0.3f : cy + 1, H * 0.6f, W * 0.6f, light);
     if (s.has(kDarkLegs)) d.mark_oval(-H * 0.3f, cy, H * 0.5f, W, limb_m);
     draw_tail(d, s, -H - 1, cy + 2, -20);
-    d.oval(H * 0.8f, -2, 3.5f, 2, limb_m, true);
+    if (p.on_back) limbs_up(0, limb_m, p.t);
+    else d.oval(H * 0.8f, -2, 3.5f, 2, limb_m, true);
     Pose hp = p;
     hp.head_tilt = p.on_back ? 50 : -8;  // on its back the face turns up
     draw_head(d, out.anchors, s, hp, H + s.head * 0.5f, -s.head * 0.95f, closed);
@@ -42,14 +52,22 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
   d.mark_oval(W * 0.25f, cy + H * 0.2f, W * 0.55f, H * 0.65f, light);
   // Arms: long for the monkey, hugging for koala and panda, small for the kangaroo.
-  const float arm = s.legs;
+  const float arm = s.legs, aw = hopper ? 2.4f : 4.2f;
   const float k = std::max(p.front_raise, p.both_raise);
   const float sx = W * 0.35f, sy = cy - H * 0.45f;
-  const float ex = sx + 3 + (p.paw_to_face ? 1 : 2) + 2 * k, ey = sy + arm * (1 - 1.7f * k) - (p.paw_to_face ? 8 : 0);
-  d.limb(sx - 3, sy, sx - 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise),
-         hopper ? 2.2f : 4, Material{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}});
-  d.limb(sx, sy, ex, ey, hopper ? 2.2f : 4.4f, limb_m);
-  draw_head(d, out.anchors, s, p, W * 0.3f + p.head_dx, cy - H - s.head * 0.55f + 2 + p.head_dy, closed);
+  const float hx = W * 0.3f + p.head_dx, hy = cy - H - s.head * 0.55f + 2 + p.head_dy;
+  const FrontLimbs limbs{sx, sy, hx, hy, s.head, aw};
+  const Material far_m{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}};
+  if (auto paw = raised_paw(p, limbs, false))
+    draw_raised_limb(d, sx - 3, sy, *paw, aw, far_m);
+  else
+    d.limb(sx - 3, sy, sx - 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise), aw * 0.9f,
+           far_m);
+  const auto near_paw = raised_paw(p, limbs, true);
+  if (!near_paw) d.limb(sx, sy, sx + 5 + 2 * k, sy + arm * (1 - 1.7f * k), aw, limb_m);
+  draw_head(d, out.anchors, s, p, hx, hy, closed);
+  if (near_paw) draw_raised_limb(d, sx, sy, *near_paw, aw, limb_m);
+  if (p.reach == Reach::dig) draw_flying_earth(d, -W - 2, p.t);
 }
 
 }  // namespace art

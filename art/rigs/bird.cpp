@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "rig.h"
+#include "rigs/front_limbs.h"
 
 namespace art {
 
@@ -26,10 +27,13 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const Material beak = ramp(rgb(s.extra));
   const Material leg_m = ramp(rgb(s.nose));
   const float W = s.length / 2, H = s.height / 2;
-  const float cy = -legs - H + 1 + p.body_dy * 0.5f;
+  // On its back the body rolls over backwards onto the ground, belly up, feet in the air.
+  const float back_tilt = p.on_back ? 70 + 6 * std::sin(6.2831853f * p.t) : 0;
+  const float cy = p.on_back ? -std::hypot(W * std::sin(back_tilt * kDeg), H * std::cos(back_tilt * kDeg)) - 0.5f
+                             : -legs - H + 1 + p.body_dy * 0.5f;
   const float wobble = p.gait > 0 ? std::sin(6.2831853f * p.phase) : 0;
   // Legs and feet.
-  if (!(lying && !flamingo)) {
+  if (!(lying && !flamingo) && !p.on_back) {
     for (int k = 0; k < 2; ++k) {
       const float side = k == 0 ? -1.5f : 2.0f;
       float up = p.gait > 0 ? std::max(0.0f, (k ? 1 : -1) * wobble) * p.gait * 0.5f : 0;
@@ -43,37 +47,69 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       d.poly({{fx - 1.5f, -up}, {fx + 3.5f, -up}, {fx + 1.5f, -2.5f - up}}, leg_m);
     }
   }
-  const bool pecking = p.head_dy > 4;  // eat, sniff, dig: bent forward to the ground
+  const bool pecking = p.head_dy > 4 || p.reach == Reach::dig;  // eat, sniff, dig: bent forward to the ground
+  if (p.reach == Reach::dig) draw_flying_earth(d, -W - 1, p.t);
   const bool preening = p.paw_to_face;  // groom and wipe: the beak in the wing
-  const float tilt = p.body_tilt * 0.5f + (p.gait > 0 ? wobble * 5 : 0) + (lying ? -15 : 0) + (pecking ? -22 : 0);
+  const float tilt = p.on_back ? back_tilt
+                   : p.body_tilt * 0.5f + (p.gait > 0 ? wobble * 5 : 0) + (lying ? -15 : 0) + (pecking ? (owl ? -8 : -22) : 0);
   const Transform outer = d.transform;
   d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
+  // Head: on an S-neck for the flamingo, on the body for the rest.
+  float hx = W * 0.35f + p.head_dx, hy = -H - s.head * 0.35f + p.head_dy;
+  if (owl || s.has(kFluffy)) hy = -H * 0.55f + p.head_dy;
+  const float nx = W * 0.2f + (lying ? 6 : 0), ny = lying ? -2 : -H;  // the flamingo's neck
+  if (flamingo) hx = nx + 2 + p.head_dx, hy = ny - 17 + p.head_dy;
+  // Wings: a raised wing points at the paw position a mammal would reach; otherwise
+  // it lifts for waves and flaps in the air.
+  const float pivot_x = -W * 0.2f, pivot_y = -H * 0.2f;
+  const FrontLimbs limbs{pivot_x, pivot_y, hx, hy, std::max(s.head, 6.0f), 3};
+  const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
+  const Transform body_xf = d.transform;
+  auto draw_wing = [&](burrowly::Point tip, const Material& m, float dx) {
+    const float vx = tip.x - pivot_x, vy = tip.y - pivot_y;
+    const float len = std::max(std::hypot(vx, vy), H * 0.9f);
+    d.transform = body_xf.after(Transform::translate(pivot_x + dx, pivot_y)).after(Transform::rotate(std::atan2(vx, vy)));
+    d.oval(0, len / 2 - 1, W * 0.42f, len / 2 + 1, m, true);
+    if (s.has(kStripes)) d.mark_oval(0, len / 2, W * 0.35f, 1.2f, ramp(rgb(0xffd43a)));
+    d.transform = body_xf;
+  };
+  const auto far_tip = p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, false);
+  if (far_tip) draw_wing(*far_tip, Material{{wing.shade[2], wing.shade[2], wing.shade[3], wing.shade[3]}}, -2);
   // Tail.
   if (s.tail == Tail::fan) d.poly({{-W + 2, 2}, {-W - 7, 10}, {-W - 5, 12}, {-W + 4, 5}}, ramp(rgb(0x2f6fd0)), true);
   else d.poly({{-W + 1, 0}, {-W - 4, 3}, {-W + 1, 5}}, body, true);
   d.oval(0, 0, W, H, body, true);
   d.mark_oval(W * 0.3f, H * 0.35f, W * 0.7f, H * 0.65f, belly);
-  // Wing: raised for waves, swats and cheers, flapping in the air.
-  float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
-  if (preening) raise = 0.35f;
-  if (p.hot) raise = std::max(raise, 0.5f);  // wings held off the body to cool down
-  const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
-  d.transform = d.transform.after(Transform::translate(-W * 0.2f, -H * 0.2f)).after(Transform::rotate(-(70 * raise) * kDeg));
-  d.oval(-1, 3, W * 0.55f, H * 0.6f, wing, true);
-  if (s.has(kStripes)) d.mark_oval(0, 0, W * 0.45f, 1.2f, ramp(rgb(0xffd43a)));
-  d.transform = outer.after(Transform::translate(0, cy)).after(Transform::rotate(tilt * kDeg));
-  // Head: on an S-neck for the flamingo, on the body for the rest.
-  float hx = W * 0.35f + p.head_dx, hy = -H - s.head * 0.35f + p.head_dy;
-  if (owl || s.has(kFluffy)) hy = -H * 0.55f + p.head_dy;
-  if (flamingo) {
-    const float nx = W * 0.2f + (lying ? 6 : 0), ny = lying ? -2 : -H;
-    d.limb(nx, ny, nx - 4, ny - 8, 3, body);
-    d.limb(nx - 4, ny - 8, nx + 1, ny - 15, 3, body);
-    hx = nx + 2 + p.head_dx, hy = ny - 17 + p.head_dy;
+  if (p.on_back) {  // the feet kick up from under the tail end
+    for (int k = 0; k < 2; ++k) {
+      float hip_x = W * 0.2f + float(k) * 3 - 1, hip_y = H * 0.4f;  // body coordinates, then the ground's
+      Transform::rotate(tilt * kDeg).apply(hip_x, hip_y);
+      d.transform = outer;
+      // Long enough to stand clear of the belly.
+      draw_leg_up(d, hip_x, hip_y + cy, hip_y - cy + 5, flamingo ? 1.6f : 2.4f, leg_m, p.t + 0.5f * float(k));
+      d.transform = body_xf;
+    }
+  }
+  const auto near_tip = p.reach == Reach::dig || preening ? std::nullopt : raised_paw(p, limbs, true);
+  if (!near_tip) {
+    float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
+    if (preening) raise = 0.35f;
+    if (p.hot) raise = std::max(raise, 0.5f);  // wings held off the body to cool down
+    d.transform = body_xf.after(Transform::translate(pivot_x, pivot_y)).after(Transform::rotate(-(70 * raise) * kDeg));
+    d.oval(-1, 3, W * 0.55f, H * 0.6f, wing, true);
+    if (s.has(kStripes)) d.mark_oval(0, 0, W * 0.45f, 1.2f, ramp(rgb(0xffd43a)));
+    d.transform = body_xf;
   }
   float head_tilt = p.head_tilt;
-  if (pecking) hx += 2, hy += flamingo ? 8 : 3, head_tilt = -30;
+  if (pecking) hx += flamingo ? 7 : 2, hy += flamingo ? 15 : 3, head_tilt = owl ? -12 : -30;
   if (preening) hx -= W * 0.35f, hy += 3, head_tilt = -40;
+  if (flamingo) {  // the S-neck bends to wherever the head goes
+    const float bend_y = (ny + hy) / 2;
+    d.begin_group();
+    d.limb(nx, ny, nx - 4, bend_y, 3, body);
+    d.limb(nx - 4, bend_y, hx - 1, hy + 1, 3, body);
+    d.end_group();
+  }
   d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
   const float r = s.head;
   if (owl) {
@@ -115,6 +151,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.map(tx, ty), d.map(ax0, ay0), d.map(ux, uy);
   a.hat_x = tx, a.hat_y = ty;
   a.hat_tilt = std::atan2(-(ux - ax0), -(uy - ay0)) / kDeg;
+  if (near_tip) draw_wing(*near_tip, wing, 0);  // in front of the head
   d.transform = outer;
 }
 

@@ -20,20 +20,39 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
   if (pose.in_box) draw_box_back(d);
   const bool closed = closed_eyes || pose.eyes_closed;
   const Drawing::Mark figure = d.mark();
+  // The low bodies turn over for `belly`: drawn standing with the legs paddling, then
+  // upside down, back on the ground.
+  const bool flips = pose.on_back && (s.rig == Rig::reptile || s.rig == Rig::frog || s.rig == Rig::beetle ||
+                                      s.rig == Rig::spider);
+  Pose drawn = pose;
+  if (flips) {
+    drawn.on_back = drawn.lying = false;
+    drawn.gait = 3, drawn.phase = pose.t, drawn.both_raise = 0, drawn.lift = 0;
+  }
   switch (s.rig) {
-    case Rig::quadruped: draw_quadruped(s, pose, closed, out); break;
-    case Rig::rodent: draw_rodent(s, pose, closed, out); break;
-    case Rig::bird: draw_bird(s, pose, closed, out); break;
-    case Rig::biped: draw_biped(s, pose, closed, out); break;
-    case Rig::reptile: draw_reptile(s, pose, closed, out); break;
-    case Rig::frog: draw_frog(s, pose, closed, out); break;
-    case Rig::butterfly: draw_butterfly(s, pose, closed, out); break;
-    case Rig::beetle: draw_beetle(s, pose, closed, out); break;
-    case Rig::spider: draw_spider(s, pose, closed, out); break;
+    case Rig::quadruped: draw_quadruped(s, drawn, closed, out); break;
+    case Rig::rodent: draw_rodent(s, drawn, closed, out); break;
+    case Rig::bird: draw_bird(s, drawn, closed, out); break;
+    case Rig::biped: draw_biped(s, drawn, closed, out); break;
+    case Rig::reptile: draw_reptile(s, drawn, closed, out); break;
+    case Rig::frog: draw_frog(s, drawn, closed, out); break;
+    case Rig::butterfly: draw_butterfly(s, drawn, closed, out); break;
+    case Rig::beetle: draw_beetle(s, drawn, closed, out); break;
+    case Rig::spider: draw_spider(s, drawn, closed, out); break;
+  }
+  int dy = 0;
+  if (flips) {
+    const int axis = (d.top_since(figure) + kGround) / 2;  // keeps the figure inside the cell
+    d.flip_since(figure, axis);
+    Anchors& a = out.anchors;
+    a.hat_y = float(2 * axis) - a.hat_y, a.hat_tilt = 180 - a.hat_tilt;
+    if (!a.eyes.empty()) a.eyes = {a.eyes.x0, float(2 * axis) - a.eyes.y1, a.eyes.x1, float(2 * axis) - a.eyes.y0};
+    const int lowest = d.rows_below(figure, 0);  // then down onto the ground row
+    d.shift_since(figure, kGround - 1 - lowest);
+    dy += kGround - 1 - lowest;
   }
   // Nothing goes below the lane: a pose that dips under it is raised onto it. In the
   // box, a small animal is raised until its head shows over the rim.
-  int dy = 0;
   for (int below; (below = d.rows_below(figure, kGround - 1)) > 0;) {  // the cell may cut a shape off
     d.shift_since(figure, -below);
     dy -= below;
@@ -50,6 +69,13 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
   }
   out.anchors.hat_y += float(dy);
   if (!out.anchors.eyes.empty()) out.anchors.eyes.y0 += float(dy), out.anchors.eyes.y1 += float(dy);
+  // Halfway through a spin the whole figure faces the other way.
+  if (pose.turned) {
+    d.mirror_since(figure, kAnchorX);
+    Anchors& a = out.anchors;
+    a.hat_x = 2 * kAnchorX - a.hat_x, a.hat_tilt = -a.hat_tilt;
+    if (!a.eyes.empty()) a.eyes = {2 * kAnchorX - a.eyes.x1, a.eyes.y0, 2 * kAnchorX - a.eyes.x0, a.eyes.y1};
+  }
   // The quadruped pants with its tongue out; the other bodies show the heat with sweat.
   if (pose.hot && s.rig != Rig::quadruped) draw_sweat_drop(d, out.anchors);
   if (pose.in_box) {
@@ -84,10 +110,10 @@ void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t i
   d.map(cx0, cy0), d.map(cx1, cy1), d.map(cx2, cy2), d.map(cx3, cy3);
   a.eyes.add(cx0, cy0), a.eyes.add(cx1, cy1), a.eyes.add(cx2, cy2), a.eyes.add(cx3, cy3);
   if (closed) {
-    d.pixel(x - r, y, kOutline);
-    d.pixel(x, y + 0.9f, kOutline);
-    d.pixel(x + r, y, kOutline);
-    if (r >= 1.5f) d.pixel(x - r + 1, y + 0.9f, kOutline);
+    d.lid_pixel(x - r, y);
+    d.lid_pixel(x, y + 0.9f);
+    d.lid_pixel(x + r, y);
+    if (r >= 1.5f) d.lid_pixel(x - r + 1, y + 0.9f);
     return;
   }
   // A tall iris round a dark pupil, the catch-light at the pupil's upper left.

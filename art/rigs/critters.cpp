@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "rig.h"
+#include "rigs/front_limbs.h"
 
 namespace art {
 
@@ -43,9 +44,11 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.mark_oval(W * 0.35f, H * 0.45f, W * 0.6f, H * 0.5f, belly);
   d.mark_oval(-W * 0.4f, -H * 0.3f, 1.5f, 1.2f, ramp(rgb(s.accent)));
   d.mark_oval(-W * 0.05f, -H * 0.55f, 1.2f, 1.0f, ramp(rgb(s.accent)));
-  // Front leg.
+  // Front leg, raised from the head's place for the clips that raise it.
   const float k = std::max(p.front_raise, p.both_raise);
-  d.limb(W * 0.5f, H * 0.3f, W * 0.65f + 2 * k, H + 0.5f - 6 * k, 2.4f, skin);
+  const FrontLimbs limbs{W * 0.5f, H * 0.3f, W * 0.35f + 1 + p.head_dx, -H * 0.55f - 2 + p.head_dy, 5, 2.4f};
+  const auto paw = p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, true);
+  if (!paw) d.limb(W * 0.5f, H * 0.3f, W * 0.65f + 2 * k, H + 0.5f - 6 * k, 2.4f, skin);
   // Eyes bulge on top of the head.
   const Transform body = d.transform;
   d.transform = body.after(Transform::translate(W * 0.35f + p.head_dx, -H * 0.55f + p.head_dy))
@@ -59,6 +62,7 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   if (p.tongue) d.oval(W * 0.7f, 3.5f + open, 1.5f, 1.2f, flat(rgb(0xf07890)));
   set_hat(d, out.anchors, 1.3f, -6.3f);
   d.transform = body;
+  if (paw) draw_raised_limb(d, W * 0.5f, H * 0.3f, *paw, 2.4f, skin);
 }
 
 // Seen from the front with the wings open: the one view that always says "butterfly".
@@ -155,6 +159,8 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float base = low ? -2.0f : -4.0f + p.body_dy * 0.3f;  // the dome's rim
   const float sw = p.gait > 0 ? std::sin(kTau * p.phase) * 2.2f : 0;
   const float raise = std::max(p.front_raise, p.both_raise);
+  const float head_x = W + 1.5f + p.head_dx * 0.5f, head_y = base - 3.5f + std::min(p.head_dy * 0.4f, 2.0f);
+  const FrontLimbs limbs{W * 0.45f, base, head_x, head_y, 5, 1.3f};
   // Legs: far three behind, near three in front of the dome; kicking upward on its back.
   for (int near = 0; near < 2; ++near) {
     for (int k = 0; k < 3; ++k) {
@@ -163,7 +169,9 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       float fx = x + swing + (k - 1) * 2.0f, fy = -0.5f;
       if (low) fx = x + (k - 1), fy = -0.8f;
       if (p.on_back) fy = base - H - 4 + k % 2;
-      if (near && k == 2 && raise > 0.1f && !p.on_back) fx = W + 4, fy = base - 3 - 5 * raise;
+      const auto paw = p.on_back || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, near == 1);
+      if (k == 2 && paw) fx = paw->x, fy = paw->y;
+      else if (near && k == 2 && raise > 0.1f && !p.on_back) fx = W + 4, fy = base - 3 - 5 * raise;
       const float kx = (x + fx) / 2 + 1, ky = p.on_back ? base - H * 0.6f : base + 0.5f;
       d.limb(x, base, kx, ky, 1.3f, near ? black : far_black, false);
       d.limb(kx, ky, fx, fy, 1.2f, near ? black : far_black, false);
@@ -196,8 +204,7 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       d.pixel(-W * 1.25f, -H * 0.85f, rgb(0xffffff));  // gloss
       d.pixel(-W * 1.1f, -H * 0.92f, rgb(0xffffff));
       // Head with antennae and big cartoon eyes.
-      const float hx = W + 1.5f + p.head_dx * 0.5f, hy = base - 3.5f + std::min(p.head_dy * 0.4f, 2.0f);
-      d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(p.head_tilt * 0.6f * kDeg));
+      d.transform = outer.after(Transform::translate(head_x, head_y)).after(Transform::rotate(p.head_tilt * 0.6f * kDeg));
       d.limb(1.5f, -3, 5, -8, 0.9f, black, false);
       d.oval(5.3f, -8.4f, 1.2f, 1.2f, black, true);
       d.limb(-0.5f, -3.5f, 1, -9, 0.9f, far_black, false);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "rig.h"
+#include "rigs/front_limbs.h"
 #include "rigs/tail.h"
 
 namespace art {
@@ -46,7 +47,10 @@ void draw_legs(Drawing& d, const Species& s, const Pose& p, const Transform& bod
     body.apply(hx, hy);
     const float ground = airborne ? hy + s.legs * (1 - 0.6f * p.tuck) + w / 2 : 0;
     Leg leg = gait_leg(hx, hy, p, off + (front ? 0.5f : 0.0f), ground);
-    if (front && near && p.front_raise > 0.05f) {  // a paw lifted high in front of the chest
+    if (front && p.reach == Reach::dig) {  // scooping at the ground in turn
+      const auto paw = raised_paw(p, FrontLimbs{hx, hy, 0, 0, s.head, w}, near);
+      leg.foot_x = paw->x, leg.foot_y = paw->y + w / 2;
+    } else if (front && near && p.front_raise > 0.05f) {  // a paw lifted high in front of the chest
       leg.foot_x = hx + 3 + 5 * p.front_raise;
       leg.foot_y = hy - 2 - 6 * p.front_raise + w / 2;
     }
@@ -81,8 +85,7 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
   Drawing& d = out.drawing;
   Anchors& a = out.anchors;
   // In the box the animal sits up high enough for its head and shoulders to clear the rim.
-  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? 8 : 0))
-                             .after(Transform::scale(p.turned ? -1.0f : 1.0f, 1));
+  const Transform base = Transform::translate(kAnchorX, kGround - p.lift - (p.in_box ? 8 : 0));
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
   const float L = s.length, H = s.height, legs = s.legs;
@@ -114,15 +117,16 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
     d.transform = base;
     const float ry = H / 2 + p.body_dy * 0.3f;  // breathing lifts the back
     const float cy = -ry - 0.6f;
-    if (p.on_back) {
+    if (p.on_back) {  // rolled over: belly up, four paws in the air kicking in turn
+      const float w = std::max(2.5f, legs * 0.45f);
+      const Material leg_m = ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.body));
+      const Material far_m{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}};
+      const float reach = std::max(5.0f, legs * 0.9f) + 2;
+      for (int k = 0; k < 2; ++k) draw_leg_up(d, (k ? 0.3f : -0.3f) * L - 2, cy - H * 0.2f, reach, w, far_m, p.t + 0.25f + 0.5f * k);
+      draw_tail(d, s, -L / 2, cy + 1, -20 + p.tail_swing);
       d.oval(0, cy, L / 2 + 1, H / 2, fur, true);
       d.mark_oval(0, cy - H * 0.2f, L * 0.35f, H * 0.3f, light);
-      const float w = std::max(2.5f, legs * 0.45f);
-      for (float x : {-L * 0.3f, L * 0.3f}) {
-        float kick = p.both_raise * 3;
-        d.limb(x, cy - H * 0.3f, x + 2, cy - H * 0.5f - legs * 0.7f - kick, w, fur);
-      }
-      draw_tail(d, s, -L / 2, cy + 1, -20 + p.tail_swing);
+      for (int k = 0; k < 2; ++k) draw_leg_up(d, (k ? 0.3f : -0.3f) * L, cy - H * 0.3f, reach, w, leg_m, p.t + 0.5f * k);
       Pose head_pose = p;
       head_pose.head_tilt = 35;
       draw_head(d, a, s, head_pose, L / 2 + s.head * 0.3f, -head_drop(s) - 1, closed);
@@ -140,39 +144,58 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
     return;
   }
   if (p.seated || p.in_box) {
-    // Haunches and feet stay on the ground; breathing moves the chest and head.
+    // Haunches and feet stay on the ground; breathing moves the chest and head. Begging
+    // and cheering sit up taller on the haunches.
     d.transform = base;
     const float breath = p.body_dy * 0.6f;
-    const float tw = H * 0.62f + fluff, th = H * 0.7f + legs * 0.35f - breath / 2;
+    const float sit_up = p.reach == Reach::both_up ? 3.0f : 0.0f;
+    const float tw = H * 0.62f + fluff, th = H * 0.7f + legs * 0.35f - breath / 2 + sit_up;
     const float ty = -th - 0.5f;
     draw_tail(d, s, -tw * 0.9f, -H * 0.5f - 1, std::min(25.0f, 15 + p.tail_swing));
+    d.begin_group();
     d.oval(-tw * 0.5f, -H * 0.5f, H * 0.62f + fluff, H * 0.5f, fur, true);  // haunch
     d.oval(1, ty, tw, th, fur, true);                                       // upright torso
     if (wool) d.oval(0, ty - th * 0.3f, tw * 0.9f, th * 0.5f, fur);
+    d.end_group();
     if (s.belly != s.body) d.mark_oval(tw * 0.45f, ty + 1, tw * 0.5f, th * 0.75f, light);
     if (s.has(kStripes)) d.mark_oval(-tw * 0.4f, ty, 1.2f, th * 0.5f, ramp(rgb(s.accent)));
     if (s.has(kPatches)) d.mark_oval(-tw * 0.3f, ty - 2, tw * 0.5f, th * 0.4f, ramp(rgb(s.accent)));
     const Material leg_m = ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.body));
+    const Material far_m{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}};
+    const Material sock = ramp(rgb(s.has(kPoints) ? s.accent : s.belly));
     d.oval(-tw * 0.35f, -1.5f, 3.2f, 1.8f, leg_m, true);  // hind foot
     const float w = std::max(2.5f, legs * 0.45f + fluff * 0.6f);
     const float chest_y = ty + th * 0.3f;
-    d.limb(tw * 0.2f, chest_y, tw * 0.3f, -w / 2, w,
-           Material{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}}, false);
+    // A big head set low on the shoulders; the raised paws are placed from it.
+    const float hx = tw * 0.45f + p.head_dx, hy = ty - th * 0.6f - s.head * 0.35f + p.head_dy;
+    const FrontLimbs limbs{tw * 0.6f, chest_y, hx, hy, s.head, w};
+    if (auto paw = raised_paw(p, limbs, false))
+      draw_raised_limb(d, tw * 0.2f, chest_y, *paw, w, far_m);
+    else
+      d.limb(tw * 0.2f, chest_y, tw * 0.3f, -w / 2, w, far_m, false);
     float fx = tw * 0.75f, fy = -w / 2;
-    if (p.front_raise > 0.05f || p.both_raise > 0.05f) {
+    const auto near_paw = raised_paw(p, limbs, true);
+    if (near_paw) {
+      fx = near_paw->x, fy = near_paw->y;
+    } else if (p.front_raise > 0.05f || p.both_raise > 0.05f) {
       const float k = std::max(p.front_raise, p.both_raise);
       fx = tw * 0.75f + 3 + 2 * k;
-      fy = chest_y - 6 * k - (p.paw_to_face ? 6 : 0);
-      if (p.paw_to_face) fx = tw * 0.5f + s.head * 0.9f, fy = std::min(fy, ty - th * 0.6f);
+      fy = chest_y - 6 * k;
     }
-    d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m, fy < chest_y);  // a raised paw stands out
-    if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, ramp(rgb(s.has(kPoints) ? s.accent : s.belly)));
-    // A big head set low on the shoulders.
-    const float hx = tw * 0.45f + p.head_dx;
-    if (p.looks_back)  // the head mirrored about its own centre
+    const bool looks_back = p.looks_back;
+    if (!near_paw) {
+      d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m, fy < chest_y);  // a lifted paw stands out
+      if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, sock);
+    }
+    if (looks_back)  // the head mirrored about its own centre
       d.transform = base.after(Transform::translate(hx, 0)).after(Transform::scale(-1, 1))
                         .after(Transform::translate(-hx, 0));
-    draw_head(d, a, s, p, hx, ty - th * 0.6f - s.head * 0.35f + p.head_dy, closed);
+    draw_head(d, a, s, p, hx, hy, closed);
+    d.transform = base;
+    if (near_paw) {  // in front of the face
+      draw_raised_limb(d, tw * 0.6f, chest_y, *near_paw, w, leg_m);
+      if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, sock);
+    }
     return;
   }
   // Standing and moving: the tilted body is raised until no part of it dips under
@@ -188,6 +211,7 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
   if (low > -1) hip_y -= low + 1, cy -= low + 1;
   const Transform body = Transform::translate(0, cy).after(Transform::rotate(tilt)).after(Transform::translate(0, -cy));
   d.transform = base;
+  if (p.reach == Reach::dig) draw_flying_earth(d, -half, p.t);
   draw_legs(d, s, p, body, half, hip_y - 1, false);
   d.transform = base.after(body);
   draw_tail(d, s, -half + 1, cy - H * 0.2f, p.tail_swing + (s.tail == Tail::thin ? -10 : 10));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "rig.h"
+#include "rigs/front_limbs.h"
 
 namespace art {
 
@@ -23,10 +24,22 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float legs = p.lying || p.curled ? 0.5f : s.legs;
   const float cy = -legs - H + 1 + p.body_dy * 0.4f;
   const float sw = p.gait > 0 ? std::sin(6.2831853f * p.phase) * p.gait * 0.5f : 0;
-  const float raise = hide ? 0.0f : std::max(p.front_raise, p.both_raise);  // a swiping foreleg
+  // The head's place, and the forelegs the pose raises from it.
+  const float r = s.head;
+  float hx = L + (turtle ? 2 : 1) + p.head_dx - (hide ? 5 : 0), hy = cy - (turtle ? 1 : 0) + p.head_dy;
+  hy = std::min(hy, -r - 0.5f);  // a low head reaches down to the ground, not through it
+  const FrontLimbs limbs{L * 0.55f, cy + H * 0.3f, hx + (turtle ? 1 : 2), hy, std::max(r, 5.0f), 3};
+  const auto near_paw = hide || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, true);
+  const auto far_paw = hide || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, false);
+  const float raise = hide || near_paw ? 0.0f : std::max(p.front_raise, p.both_raise);  // pin, bongo, fan
   auto raised_foreleg = [&] {
-    if (raise > 0.1f) d.limb(L * 0.55f, cy + H * 0.3f, L + 3 + 2 * raise, cy - 1 - 4 * raise, 3, skin);
+    if (near_paw) draw_raised_limb(d, limbs.shoulder_x, limbs.shoulder_y, *near_paw, 3, skin);
+    else if (raise > 0.1f) d.limb(L * 0.55f, cy + H * 0.3f, L + 3 + 2 * raise, cy - 1 - 4 * raise, 3, skin);
   };
+  if (far_paw)
+    draw_raised_limb(d, limbs.shoulder_x - 2, limbs.shoulder_y, *far_paw, 3,
+                     Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}});
+  if (p.reach == Reach::dig) draw_flying_earth(d, -L - (turtle ? 3 : L * 0.9f), p.t);
   // Tail.
   const float tail_len = turtle ? 3 : L * 0.9f;
   const float tw = p.tail_swing * 0.1f;
@@ -37,14 +50,11 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       for (float x : {-L * 0.55f, L * 0.5f}) {
         const float dx = (near ? 1 : -1) * (x > 0 ? sw : -sw);
         const Material m = near ? skin : Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}};
-        if (near && x > 0 && raise > 0.1f) continue;  // drawn over the body below
+        if (x > 0 && (near ? near_paw || raise > 0.1f : bool(far_paw))) continue;  // raised: drawn apart
         d.limb(x + (near ? 1 : -1), cy + H * 0.3f, x + dx + 1.5f, -1.5f, 3, m, near);
       }
   // Head and neck.
   const Transform outer = d.transform;
-  float hx = L + (turtle ? 2 : 1) + p.head_dx - (hide ? 5 : 0), hy = cy - (turtle ? 1 : 0) + p.head_dy;
-  const float r = s.head;
-  hy = std::min(hy, -r - 0.5f);  // a low head reaches down to the ground, not through it
   const float head_tilt = p.head_dy > 4 ? p.head_tilt * 0.4f : p.head_tilt;
   d.transform = outer.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
   if (turtle) {

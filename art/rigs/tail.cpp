@@ -13,6 +13,7 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
     float px = -len, py = -up;
     return burrowly::Point{x + px * std::cos(a) + py * std::sin(a), y - px * std::sin(a) + py * std::cos(a)};
   };
+  d.begin_group();  // one tail: no lines between its segments
   switch (s.tail) {
     case Tail::curve: {
       auto p1 = at(5, 3), p2 = at(8, 10), p3 = at(6, 16);
@@ -82,6 +83,7 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
     }
     case Tail::none: break;
   }
+  d.end_group();
 }
 
 }  // namespace art
