@@ -20,7 +20,18 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float W = s.length / 2, H = s.height / 2;
   const float lie = p.lying || p.curled || p.on_back;
   const float step = p.gait > 0 && !hopper ? std::sin(6.2831853f * p.phase) * p.gait * 0.6f : 0;
-  if (lie) {
+  if (p.curled && !p.on_back) {  // a ball, the head tucked on its front, one paw under the chin
+    const float R = (W + H) * 0.5f, cb = -R * 0.85f - 0.5f - p.body_dy * 0.3f;
+    draw_tail(d, s, -R * 0.8f, cb + R * 0.5f, -30);
+    d.oval(0, cb, R, R * 0.85f, fur, true);
+    if (s.has(kDarkLegs)) d.mark_oval(-R * 0.25f, cb + R * 0.35f, R * 0.65f, R * 0.5f, limb_m);
+    Pose hp = p;
+    hp.head_tilt = -25;
+    draw_head(d, out.anchors, s, hp, R * 0.5f, cb + R * 0.1f, closed);
+    d.oval(R * 0.55f, -2.2f, 3.5f, 2.2f, limb_m, true);
+    return;
+  }
+  if (lie) {  // stretched out on its side, or on its back
     const float cy = -H * 0.7f + p.body_dy * 0.3f;  // breathing lifts the back
     const Material far_m{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}};
     const float w = hopper ? 2.6f : 4.0f;
@@ -30,7 +41,8 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       draw_leg_up(d, H * 0.5f + dx, cy - W * 0.5f, W * 0.6f + 5, w * 0.85f, m, phase + 0.5f);
     };
     if (p.on_back) limbs_up(-2, far_m, p.t + 0.25f);
-    d.oval(0, cy, H + 2, W, fur, true);
+    if (p.on_back) d.oval(0, cy, H + 2, W, fur, true);
+    else d.oval(-2, -H * 0.65f - 0.5f + p.body_dy * 0.3f, W + 5, H * 0.65f, fur, true);
     d.mark_oval(2, p.on_back ? cy - W * 0.3f : cy + 1, H * 0.6f, W * 0.6f, light);
     if (s.has(kDarkLegs)) d.mark_oval(-H * 0.3f, cy, H * 0.5f, W, limb_m);
     draw_tail(d, s, -H - 1, cy + 2, -20);

@@ -62,12 +62,13 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   // Wings: a raised wing points at the paw position a mammal would reach; otherwise
   // it lifts for waves and flaps in the air.
   const float pivot_x = -W * 0.2f, pivot_y = -H * 0.2f;
-  const FrontLimbs limbs{pivot_x, pivot_y, hx, hy, std::max(s.head, 6.0f), 3};
+  const FrontLimbs limbs{pivot_x, pivot_y, hx, hy, std::max(s.head, 6.0f), 3, s.head + s.snout};
   const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
   const Transform body_xf = d.transform;
   auto draw_wing = [&](burrowly::Point tip, const Material& m, float dx) {
     const float vx = tip.x - pivot_x, vy = tip.y - pivot_y;
-    const float len = std::max(std::hypot(vx, vy), H * 0.9f);
+    float len = std::max(std::hypot(vx, vy), H * 0.9f);
+    if (flamingo) len = std::min(len, H * 2);  // its head is high above: the wings stay in the frame
     d.transform = body_xf.after(Transform::translate(pivot_x + dx, pivot_y)).after(Transform::rotate(std::atan2(vx, vy)));
     d.oval(0, len / 2 - 1, W * 0.42f, len / 2 + 1, m, true);
     if (s.has(kStripes)) d.mark_oval(0, len / 2, W * 0.35f, 1.2f, ramp(rgb(0xffd43a)));
@@ -90,8 +91,10 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       d.transform = body_xf;
     }
   }
-  const auto near_tip = p.reach == Reach::dig || preening ? std::nullopt : raised_paw(p, limbs, true);
-  if (!near_tip) {
+  const auto near_tip = p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, true);
+  if (near_tip) {  // behind the head, which keeps its eye in view
+    draw_wing(*near_tip, wing, 0);
+  } else {
     float raise = std::max({p.front_raise, p.both_raise, p.lift > 2 ? 0.5f + 0.5f * wobble : 0.0f});
     if (preening) raise = 0.35f;
     if (p.hot) raise = std::max(raise, 0.5f);  // wings held off the body to cool down
@@ -102,7 +105,10 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   }
   float head_tilt = p.head_tilt;
   if (pecking) hx += flamingo ? 7 : 2, hy += flamingo ? 15 : 3, head_tilt = owl ? -12 : -30;
-  if (preening) hx -= W * 0.35f, hy += 3, head_tilt = -40;
+  if (preening) head_tilt = -25;  // the beak turned down into the raised wing
+  const bool tucked = p.curled;    // asleep curled up: the head turned round onto the back
+  if (tucked) hx = -W * 0.1f, hy = flamingo ? -H * 0.9f : -H * 0.8f, head_tilt = -15;
+  else if (lying && p.eyes_closed) hx += 2, hy += 2, head_tilt = -10;  // asleep, the head sunk forward
   if (flamingo) {  // the S-neck bends to wherever the head goes
     const float bend_y = (ny + hy) / 2;
     d.begin_group();
@@ -111,6 +117,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.end_group();
   }
   d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
+  if (tucked) d.transform = d.transform.after(Transform::scale(-1, 1));
   const float r = s.head;
   if (owl) {
     d.poly({{-r * 0.8f, -r * 0.6f}, {-r * 0.6f, -r * 1.35f}, {-r * 0.2f, -r * 0.8f}}, body, true);
@@ -151,7 +158,6 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.map(tx, ty), d.map(ax0, ay0), d.map(ux, uy);
   a.hat_x = tx, a.hat_y = ty;
   a.hat_tilt = std::atan2(-(ux - ax0), -(uy - ay0)) / kDeg;
-  if (near_tip) draw_wing(*near_tip, wing, 0);  // in front of the head
   d.transform = outer;
 }
 

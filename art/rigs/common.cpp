@@ -23,11 +23,12 @@ void draw_figure(const Species& s, const Pose& pose, bool closed_eyes, FrameArt&
   // The low bodies turn over for `belly`: drawn standing with the legs paddling, then
   // upside down, back on the ground.
   const bool flips = pose.on_back && (s.rig == Rig::reptile || s.rig == Rig::frog || s.rig == Rig::beetle ||
-                                      s.rig == Rig::spider);
+                                      s.rig == Rig::spider || s.rig == Rig::butterfly);
   Pose drawn = pose;
   if (flips) {
     drawn.on_back = drawn.lying = false;
-    drawn.gait = 3, drawn.phase = pose.t, drawn.both_raise = 0, drawn.lift = 0;
+    drawn.both_raise = 0, drawn.lift = 0;
+    if (s.rig != Rig::butterfly) drawn.gait = 3, drawn.phase = pose.t;  // its gait is flight
   }
   switch (s.rig) {
     case Rig::quadruped: draw_quadruped(s, drawn, closed, out); break;

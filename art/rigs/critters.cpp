@@ -34,21 +34,24 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const Material belly = ramp(rgb(s.belly));
   const float W = s.length / 2, H = s.height / 2;
   const float up = p.lift > 1 || (p.gait > 0 && std::fabs(std::sin(kTau * p.phase)) > 0.5f) ? 1.0f : 0.0f;
-  const float cy = -H - 1 + p.body_dy * 0.4f + (p.lying ? 2 : 0);
-  // Folded hind leg, stretched out while hopping.
-  if (up > 0) d.limb(-W * 0.5f, cy + 2, -W - 5, -1.5f, 3, skin);
+  const bool ball = p.curled;  // tucked into a ball to sleep
+  const float cy = -H - 1 + p.body_dy * 0.4f + (p.lying ? 2 : 0) + (ball ? -1 : 0);
+  // Folded hind leg, stretched out while hopping and stretched back asleep.
+  if (up > 0 || (p.lying && !ball)) d.limb(-W * 0.5f, cy + 2, -W - 5, -1.5f, 3, skin);
+  else if (ball) d.oval(-W * 0.3f, -2.5f, W * 0.5f, 2.5f, skin, true);
   else d.oval(-W * 0.45f, -3, W * 0.55f, 3, skin, true);
   d.oval(-W * 0.1f - 2, -1.4f, 4, 1.4f, skin, true);
   d.transform = d.transform.after(Transform::translate(0, cy)).after(Transform::rotate((p.body_tilt * 0.5f + 8) * kDeg));
+  if (ball) d.transform = d.transform.after(Transform::scale(0.78f, 1.12f));
   d.oval(0, 0, W, H, skin, true);
   d.mark_oval(W * 0.35f, H * 0.45f, W * 0.6f, H * 0.5f, belly);
   d.mark_oval(-W * 0.4f, -H * 0.3f, 1.5f, 1.2f, ramp(rgb(s.accent)));
   d.mark_oval(-W * 0.05f, -H * 0.55f, 1.2f, 1.0f, ramp(rgb(s.accent)));
   // Front leg, raised from the head's place for the clips that raise it.
   const float k = std::max(p.front_raise, p.both_raise);
-  const FrontLimbs limbs{W * 0.5f, H * 0.3f, W * 0.35f + 1 + p.head_dx, -H * 0.55f - 2 + p.head_dy, 5, 2.4f};
+  const FrontLimbs limbs{W * 0.5f, H * 0.3f, W * 0.35f + 1 + p.head_dx, -H * 0.55f - 2 + p.head_dy, 7, 2.4f, W * 0.75f};
   const auto paw = p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, true);
-  if (!paw) d.limb(W * 0.5f, H * 0.3f, W * 0.65f + 2 * k, H + 0.5f - 6 * k, 2.4f, skin);
+  if (!paw && !ball) d.limb(W * 0.5f, H * 0.3f, W * 0.65f + 2 * k, H + 0.5f - 6 * k, 2.4f, skin);
   // Eyes bulge on top of the head.
   const Transform body = d.transform;
   d.transform = body.after(Transform::translate(W * 0.35f + p.head_dx, -H * 0.55f + p.head_dy))
@@ -83,9 +86,10 @@ void draw_butterfly(const Species& s, const Pose& p, bool closed, FrameArt& out)
              : resting ? 1.0f
              : 0.86f + 0.14f * beat;
   span = std::min(1.15f, span + std::max(0.0f, p.stretch) * 0.03f);
-  const float droop = resting ? -8.0f : 0.0f;
-  const float lift_near = 25 * std::max(p.front_raise, p.both_raise);
-  const float lift_far = 25 * p.both_raise;
+  const float droop = p.curled ? 40.0f : resting ? -8.0f : 0.0f;  // curled up: wings folded up over the back
+  if (p.curled) span = 0.5f;
+  const float lift_near = 50 * std::max(p.front_raise, p.both_raise);
+  const float lift_far = 50 * p.both_raise;
   const Material orange = ramp(rgb(s.body));
   const Material dark = ramp(rgb(s.accent));
   const Material rim{{dark.shade[1], dark.shade[1], dark.shade[2], dark.shade[3]}};  // black stays black
@@ -101,7 +105,7 @@ void draw_butterfly(const Species& s, const Pose& p, bool closed, FrameArt& out)
   }
   for (float side : {-1.0f, 1.0f}) {
     const float raise = side > 0 ? lift_near : lift_far;
-    const float sp = std::max(0.55f, span - raise / 100);
+    const float sp = p.curled ? span : std::max(0.8f, span);  // a raised wing stays spread
     d.transform = root.after(Transform::translate(0, thorax))
                       .after(Transform::scale(side * sp, 1))
                       .after(Transform::rotate((raise + droop) * kDeg));
@@ -159,8 +163,9 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float base = low ? -2.0f : -4.0f + p.body_dy * 0.3f;  // the dome's rim
   const float sw = p.gait > 0 ? std::sin(kTau * p.phase) * 2.2f : 0;
   const float raise = std::max(p.front_raise, p.both_raise);
-  const float head_x = W + 1.5f + p.head_dx * 0.5f, head_y = base - 3.5f + std::min(p.head_dy * 0.4f, 2.0f);
-  const FrontLimbs limbs{W * 0.45f, base, head_x, head_y, 5, 1.3f};
+  const float head_x = W + 1.5f + p.head_dx * 0.5f - (p.curled ? 2.5f : 0),
+              head_y = base - 3.5f + std::min(p.head_dy * 0.4f, 2.0f) + (p.curled ? 2 : 0);
+  const FrontLimbs limbs{W * 0.45f, base, head_x, head_y, 9, 1.3f};
   // Legs: far three behind, near three in front of the dome; kicking upward on its back.
   for (int near = 0; near < 2; ++near) {
     for (int k = 0; k < 3; ++k) {
@@ -168,6 +173,7 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       const float swing = ((k + near) % 2 ? sw : -sw);
       float fx = x + swing + (k - 1) * 2.0f, fy = -0.5f;
       if (low) fx = x + (k - 1), fy = -0.8f;
+      if (p.curled) fx = x, fy = base + 0.3f;  // tucked under the dome
       if (p.on_back) fy = base - H - 4 + k % 2;
       const auto paw = p.on_back || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, near == 1);
       if (k == 2 && paw) fx = paw->x, fy = paw->y;
@@ -247,6 +253,7 @@ void draw_spider(const Species& s, const Pose& p, bool closed, FrameArt& out) {
       float fx = kFoot[k] * (near ? 1.0f : 0.8f) + swing, fy = -0.5f - lifted;
       float kx = hip_x + (fx - hip_x) * 0.45f, ky = cy - kKnee[k];
       if (low) fx = hip_x + kFoot[k] * 0.45f, fy = -0.5f, kx = hip_x + kFoot[k] * 0.3f, ky = cy - 4;
+      if (p.curled) kx = hip_x + kFoot[k] * 0.25f, ky = cy - 9, fx = hip_x + kFoot[k] * 0.1f, fy = cy - 4;
       if (p.on_back) fx = hip_x + kFoot[k] * 0.35f, fy = cy - 14 + k % 2 * 2, kx = hip_x + kFoot[k] * 0.4f,
                      ky = cy - 7;
       if (k == 0 && raise > 0.1f && (near || p.both_raise > 0.1f)) {  // front legs up: a greeting or a threat

@@ -7,6 +7,7 @@ namespace art {
 
 std::optional<burrowly::Point> raised_paw(const Pose& p, const FrontLimbs& f, bool near) {
   const float r = f.head_r, k = p.reach_k;
+  const float face = std::max(f.nose, r);  // the front of the face
   auto toward = [&](float x, float y) {  // from the shoulder, k of the way to (x, y)
     return burrowly::Point{f.shoulder_x + (x - f.shoulder_x) * k, f.shoulder_y + (y - f.shoulder_y) * k};
   };
@@ -14,7 +15,7 @@ std::optional<burrowly::Point> raised_paw(const Pose& p, const FrontLimbs& f, bo
     case Reach::none: return std::nullopt;
     case Reach::forward:  // at head height, well in front of the face
       if (!near) return std::nullopt;
-      return toward(f.head_x + r * 2.0f, f.head_y + r * 0.2f);
+      return toward(f.head_x + face + r * 1.1f, f.head_y + r * 0.35f);
     case Reach::up:  // above the head, waving from side to side
       if (!near) return std::nullopt;
       return toward(f.head_x + r * (0.95f + 0.45f * p.sway), f.head_y - r * 1.55f);
@@ -24,7 +25,7 @@ std::optional<burrowly::Point> raised_paw(const Pose& p, const FrontLimbs& f, bo
     case Reach::face:  // in front of the mouth to lick it, or across the brow when hot
       if (!near) return std::nullopt;
       return p.hot ? toward(f.head_x + r * 1.05f, f.head_y - r * 0.55f)
-                   : toward(f.head_x + r * 1.3f, f.head_y + r * 0.5f);
+                   : toward(f.head_x + face * 0.8f + r * 0.9f, f.head_y + r * 0.75f);
     case Reach::dig: {  // the paws scoop in turn: forward and down, then back and lifted
       const float stroke = near ? p.sway : -p.sway;
       return burrowly::Point{f.shoulder_x + r * (0.6f + 0.5f * stroke),

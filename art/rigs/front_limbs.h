@@ -14,6 +14,7 @@ struct FrontLimbs {
   float shoulder_x, shoulder_y;  // the near shoulder, in the rig's ground coordinates (ground at y = 0)
   float head_x, head_y, head_r;  // the head's centre and radius
   float width;                   // of the limb
+  float nose = 0;                // how far the face reaches in front of the head's centre, when past its radius
 };
 
 // Where the near (or far) paw goes in this pose; nothing when the pose leaves that limb

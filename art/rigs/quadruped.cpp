@@ -121,7 +121,7 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
       const float w = std::max(2.5f, legs * 0.45f);
       const Material leg_m = ramp(rgb(s.has(kDarkLegs) || wool ? s.accent : s.body));
       const Material far_m{{leg_m.shade[2], leg_m.shade[2], leg_m.shade[3], leg_m.shade[3]}};
-      const float reach = std::max(5.0f, legs * 0.9f) + 2;
+      const float reach = legs + 5;
       for (int k = 0; k < 2; ++k) draw_leg_up(d, (k ? 0.3f : -0.3f) * L - 2, cy - H * 0.2f, reach, w, far_m, p.t + 0.25f + 0.5f * k);
       draw_tail(d, s, -L / 2, cy + 1, -20 + p.tail_swing);
       d.oval(0, cy, L / 2 + 1, H / 2, fur, true);
@@ -168,7 +168,7 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
     const float chest_y = ty + th * 0.3f;
     // A big head set low on the shoulders; the raised paws are placed from it.
     const float hx = tw * 0.45f + p.head_dx, hy = ty - th * 0.6f - s.head * 0.35f + p.head_dy;
-    const FrontLimbs limbs{tw * 0.6f, chest_y, hx, hy, s.head, w};
+    const FrontLimbs limbs{tw * 0.6f, chest_y, hx, hy, s.head, w, s.head * 0.7f + s.snout * 1.1f + 1.5f};
     if (auto paw = raised_paw(p, limbs, false))
       draw_raised_limb(d, tw * 0.2f, chest_y, *paw, w, far_m);
     else

@@ -20,15 +20,16 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const Material belly = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
   const float L = s.length / 2 + p.stretch / 2, H = s.height / 2;
-  const bool hide = turtle && (p.lying || p.curled);
+  const bool hide = turtle && (p.curled || p.tuck > 0.9f);  // into the shell; asleep, the head rests outside
   const float legs = p.lying || p.curled ? 0.5f : s.legs;
   const float cy = -legs - H + 1 + p.body_dy * 0.4f;
-  const float sw = p.gait > 0 ? std::sin(6.2831853f * p.phase) * p.gait * 0.5f : 0;
+  const float sw = p.gait > 0 ? std::sin(6.2831853f * p.phase) * p.gait * 0.8f : 0;
+  const float step_up = p.gait > 0 ? std::cos(6.2831853f * p.phase) * 3 : 0;  // the swinging feet lift
   // The head's place, and the forelegs the pose raises from it.
   const float r = s.head;
   float hx = L + (turtle ? 2 : 1) + p.head_dx - (hide ? 5 : 0), hy = cy - (turtle ? 1 : 0) + p.head_dy;
   hy = std::min(hy, -r - 0.5f);  // a low head reaches down to the ground, not through it
-  const FrontLimbs limbs{L * 0.55f, cy + H * 0.3f, hx + (turtle ? 1 : 2), hy, std::max(r, 5.0f), 3};
+  const FrontLimbs limbs{L * 0.55f, cy + H * 0.3f, hx + (turtle ? 1 : 2), hy, std::max(r, 5.0f), 3, r + s.snout};
   const auto near_paw = hide || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, true);
   const auto far_paw = hide || p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, false);
   const float raise = hide || near_paw ? 0.0f : std::max(p.front_raise, p.both_raise);  // pin, bongo, fan
@@ -40,10 +41,12 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     draw_raised_limb(d, limbs.shoulder_x - 2, limbs.shoulder_y, *far_paw, 3,
                      Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}});
   if (p.reach == Reach::dig) draw_flying_earth(d, -L - (turtle ? 3 : L * 0.9f), p.t);
-  // Tail.
+  // Tail; curled up, the crocodile wraps it round in front of itself.
   const float tail_len = turtle ? 3 : L * 0.9f;
   const float tw = p.tail_swing * 0.1f;
-  d.poly({{-L + 2, cy - H * 0.4f}, {-L - tail_len, cy + H * 0.6f - tw}, {-L + 2, cy + H * 0.7f}}, skin, true);
+  const bool wrapped = !turtle && p.curled;
+  if (!wrapped)
+    d.poly({{-L + 2, cy - H * 0.4f}, {-L - tail_len, cy + H * 0.6f - tw}, {-L + 2, cy + H * 0.7f}}, skin, true);
   // Legs, far then near.
   if (!hide)
     for (int near = 0; near < 2; ++near)
@@ -51,8 +54,10 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
         const float dx = (near ? 1 : -1) * (x > 0 ? sw : -sw);
         const Material m = near ? skin : Material{{skin.shade[2], skin.shade[2], skin.shade[3], skin.shade[3]}};
         if (x > 0 && (near ? near_paw || raise > 0.1f : bool(far_paw))) continue;  // raised: drawn apart
-        d.limb(x + (near ? 1 : -1), cy + H * 0.3f, x + dx + 1.5f, -1.5f, 3, m, near);
+        const float up = std::max(0.0f, (near == (x > 0) ? 1 : -1) * step_up);
+        d.limb(x + (near ? 1 : -1), cy + H * 0.3f, x + dx + (near ? 1.5f : -1.5f), -1.5f - up, 3, m, near);
       }
+  raised_foreleg();  // behind the head, so that the eye stays in view
   // Head and neck.
   const Transform outer = d.transform;
   const float head_tilt = p.head_dy > 4 ? p.head_tilt * 0.4f : p.head_tilt;
@@ -93,14 +98,15 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     for (float x : {-L * 0.5f, 0.0f, L * 0.5f}) d.mark_oval(x, cy - H * 0.25f, L * 0.2f, H * 0.4f, dark);
     d.mark_poly({{-L - 2, cy + H * 0.25f}, {L + 2, cy + H * 0.25f}, {L + 2, cy + H * 0.6f}, {-L - 2, cy + H * 0.6f}},
                 ramp(rgb(s.accent)));
-    raised_foreleg();
     return;
   }
   d.oval(0, cy, L, H, skin, true);
   d.mark_oval(0, cy + H * 0.6f, L * 0.85f, H * 0.4f, belly);
+  if (wrapped)
+    d.poly({{-L + 1, cy - H * 0.3f}, {-L - 4, cy + H * 0.6f}, {-L * 0.3f, cy + H + 1.5f}, {L * 0.75f, cy + H + 0.5f},
+            {-L * 0.3f, cy + H * 0.2f}}, skin, true);
   for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x, cy - H - 0.2f, rgb(s.accent));
   for (float x = -L * 0.7f; x < L * 0.7f; x += 3.5f) d.pixel(x + 1, cy - H * 0.45f, rgb(s.accent));
-  raised_foreleg();
 }
 
 }  // namespace art

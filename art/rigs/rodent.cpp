@@ -21,7 +21,10 @@ void draw_raised_paws(Drawing& d, const Pose& p, const FrontLimbs& f, bool near,
 
 void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
-  const float hop = (p.gait > 0 ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait * 0.8f : 0) + p.lift;
+  // The rabbit hops; the others scurry, their feet in turn and the body bobbing.
+  const bool hopper = s.ears == Ears::tall;
+  const float bob = p.gait > 0 ? std::fabs(std::sin(6.2831853f * p.phase)) * p.gait : 0;
+  const float hop = (hopper ? bob * 0.8f : 0) + p.lift;
   d.transform = Transform::translate(kAnchorX, kGround - hop);
   const Material fur = ramp(rgb(s.body));
   const Material light = ramp(rgb(s.belly));
@@ -29,8 +32,8 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const bool quills = s.has(kQuills);
   const float R = s.height / 2, L = s.length / 2 + p.stretch / 2;
   const float flatten = p.lying ? 0.8f : 1.0f;
-  const float cy = -R * flatten - 1.5f + p.body_dy * 0.5f - p.tuck * -1;
-  const float kick = p.gait > 0 ? 2.5f * std::sin(6.2831853f * p.phase) : 0;
+  const float cy = -R * flatten - 1.5f + p.body_dy * 0.5f + p.tuck - (hopper ? 0 : bob * 0.3f);
+  const float kick = p.gait > 0 ? (hopper ? 2.5f : 3.5f) * std::sin(6.2831853f * p.phase) : 0;
   if (p.on_back) {  // rolled over: the back (or the quills) on the ground, belly and paws up
     const float ry = R * 0.8f, by = -ry - 1 + p.body_dy * 0.3f;
     const Material back = quills ? ramp(rgb(s.accent)) : fur;
@@ -56,7 +59,7 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float hx = quills ? L * 0.7f + 4 + p.head_dx : p.curled ? L * 0.5f : L * 0.62f + p.head_dx;
   const float hy = quills ? cy + R * 0.3f + std::min(p.head_dy, 1.5f)
                  : p.curled ? cy + R * 0.3f : cy - R * 0.45f + p.head_dy + (p.lying ? R * 0.5f : 0);
-  const FrontLimbs limbs{L * 0.55f, cy + R * 0.35f, hx, hy, quills ? 5.0f : s.head, 3};
+  const FrontLimbs limbs{L * 0.55f, cy + R * 0.35f, hx, hy, quills ? 5.0f : s.head, 3, quills ? 8.0f : 0.0f};
   // Feet.
   const Material foot = ramp(rgb(quills ? 0xc9a882 : s.body));
   const Material far_foot{{foot.shade[2], foot.shade[2], foot.shade[3], foot.shade[3]}};

