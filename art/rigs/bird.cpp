@@ -68,7 +68,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   auto draw_wing = [&](burrowly::Point tip, const Material& m, float dx) {
     const float vx = tip.x - pivot_x, vy = tip.y - pivot_y;
     float len = std::max(std::hypot(vx, vy), H * 0.9f);
-    if (flamingo) len = std::min(len, H * 2);  // its head is high above: the wings stay in the frame
+    if (flamingo && p.reach == Reach::both_up) len = std::min(len, H * 2);  // cheering in the air, inside the frame
     d.transform = body_xf.after(Transform::translate(pivot_x + dx, pivot_y)).after(Transform::rotate(std::atan2(vx, vy)));
     d.oval(0, len / 2 - 1, W * 0.42f, len / 2 + 1, m, true);
     if (s.has(kStripes)) d.mark_oval(0, len / 2, W * 0.35f, 1.2f, ramp(rgb(0xffd43a)));
