@@ -249,7 +249,7 @@ std::vector<std::uint8_t> Drawing::render() const {
     if (d.lid) {  // on dark fur the closed eye is a light line
       const std::uint32_t fur = parts_[id - 1].material.shade[1];
       const int luma = int(fur & 0xFF) * 3 + int((fur >> 8) & 0xFF) * 6 + int((fur >> 16) & 0xFF);
-      if (luma < 900) color = mix(fur, rgb(0xf0e6d8), 0.55f);
+      if (luma < 900) color = mix(fur, rgb(0xf0e6d8), 0.75f);
     }
     put(d.y * w + d.x, color);
   }

@@ -41,8 +41,10 @@ void draw_box_back(Drawing& d);
 void draw_box_front(Drawing& d);
 // A drop of sweat beside the head (frame coordinates from the anchors).
 void draw_sweat_drop(Drawing& d, const Anchors& a);
-// Eyes at local (x, y): pupil with catch-light, or a closed curved line.
-void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed);
+// Eyes at local (x, y): pupil with catch-light, or a closed curved line. `pupil` is the
+// pupil's width against the iris's: a slit on dark fur keeps the iris a filled eye.
+void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed,
+              float pupil = 0.6f);
 // A mammal head facing right at local (cx, cy).
 void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float cx, float cy, bool closed);
 

@@ -105,7 +105,7 @@ void draw_box_front(Drawing& d) {
   d.mark_poly({{-2, -20}, {2, -20}, {2, -14}, {-2, -14}}, flat(rgb(0xa9744a)));
 }
 
-void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed) {
+void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t iris, bool closed, float pupil) {
   float ex0 = x - r - 1, ey0 = y - r - 1.5f, ex1 = x + r + 1, ey1 = y + r + 1.5f;
   float cx0 = ex0, cy0 = ey0, cx1 = ex1, cy1 = ey0, cx2 = ex0, cy2 = ey1, cx3 = ex1, cy3 = ey1;
   d.map(cx0, cy0), d.map(cx1, cy1), d.map(cx2, cy2), d.map(cx3, cy3);
@@ -119,7 +119,7 @@ void draw_eye(Drawing& d, Anchors& a, float x, float y, float r, std::uint32_t i
   }
   // A tall iris round a dark pupil, the catch-light at the pupil's upper left.
   d.oval(x, y, r, r * 1.3f, flat(rgb(iris)));
-  if (iris != 0x1a1420) d.oval(x + 0.2f, y + 0.2f, r * 0.6f, r * 0.95f, flat(rgb(0x1a1420)));
+  if (iris != 0x1a1420) d.oval(x + 0.2f, y + 0.2f, r * pupil, r * 0.95f, flat(rgb(0x1a1420)));
   d.pixel(x - r * 0.3f, y - r * 0.5f, rgb(0xffffff));
 }
 
@@ -132,7 +132,8 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   const Material light = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
   const Material ear_m = s.has(kDarkEars) || s.has(kPoints) || s.has(kDarkFace) ? dark : fur;
-  // Ears behind the head.
+  // Ears behind the head, one part with it.
+  d.begin_group();
   switch (s.ears) {
     case Ears::pointed:
     case Ears::huge:
@@ -166,8 +167,13 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
       break;
     default: break;
   }
-  if (s.has(kMane)) d.oval(-1, 0, r * 1.35f, r * 1.3f, ramp(rgb(s.extra)), false);
+  if (s.has(kMane)) {  // the mane is a ruff of its own round the head
+    d.end_group();
+    d.oval(-1, 0, r * 1.35f, r * 1.3f, ramp(rgb(s.extra)), false);
+    d.begin_group();
+  }
   d.oval(0, 0, r, r * 0.92f, fur, true);
+  d.end_group();
   if (s.has(kCheeks)) {
     d.oval(r * 0.45f, r * 0.4f, r * 0.55f, r * 0.45f, light, true);
   }
@@ -212,8 +218,11 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   // Eyes.
   const float er = s.has(kBigEyes) ? 1.9f : 1.3f;
   const float ey = -r * 0.12f;
-  draw_eye(d, a, -r * 0.08f, ey, er, s.eye, closed);
-  draw_eye(d, a, r * 0.6f, ey, er, s.eye, closed);
+  const std::uint32_t fur_rgb = s.has(kPoints) || s.has(kDarkFace) ? s.accent : s.body;
+  const bool dark_fur = ((fur_rgb >> 16) & 0xFF) * 3 + ((fur_rgb >> 8) & 0xFF) * 6 + (fur_rgb & 0xFF) < 900;
+  const float pupil = dark_fur ? 0.3f : 0.6f;
+  draw_eye(d, a, -r * 0.08f, ey, er, s.eye, closed, pupil);
+  draw_eye(d, a, r * 0.6f, ey, er, s.eye, closed, pupil);
   if (s.has(kWhiskers)) {
     d.pixel(sx + 1, sy + 1, rgb(0xd8d0c8));
     d.pixel(sx + 3, sy + 2, rgb(0xd8d0c8));
