@@ -1,6 +1,7 @@
 // burrowly-art: generates the embedded art set and renders review sheets.
 //   burrowly-art generate OUTDIR
 //   burrowly-art contact SPECIES|all OUT.png
+//   burrowly-art gallery OUT.png
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -25,7 +26,12 @@ int main(int argc, char** argv) {
       art::write_file(argv[3], art::encode_rgba_png(sheet));
       return 0;
     }
-    std::fprintf(stderr, "usage: burrowly-art generate OUTDIR | burrowly-art contact SPECIES|all OUT.png\n");
+    if (command == "gallery" && argc == 3) {
+      art::write_file(argv[2], art::encode_rgba_png(art::gallery()));
+      return 0;
+    }
+    std::fprintf(stderr, "usage: burrowly-art generate OUTDIR | burrowly-art contact SPECIES|all OUT.png | "
+                         "burrowly-art gallery OUT.png\n");
     return 2;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "burrowly-art: %s\n", e.what());

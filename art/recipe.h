@@ -9,9 +9,10 @@
 namespace art {
 
 enum class Rig { quadruped, rodent, bird, biped, reptile, frog, butterfly, beetle, spider };
-enum class Ears { none, pointed, round, floppy, tall, bat, huge, tuft, petal, side };
+enum class Ears { none, pointed, round, floppy, tall, bat, huge, tuft, petal, side, low, cup };
+// low: small round ears set wide and low (manul); cup: round ears on the sides of the head (monkey)
 enum class Tail { none, curve, bushy, curl_over, stub, thin, ringed, white_tip, curly, cotton, long_curl, tuft_tip,
-                  thick, fan };
+                  thick, fan, sickle };  // sickle: a bushy plume curled up over the back (husky)
 
 // Markings and accessories, combined as bits.
 enum Feature : std::uint32_t {
@@ -43,6 +44,9 @@ enum Feature : std::uint32_t {
   kFluffy = 1 << 25,
   kPerch = 1 << 26,
   kBigNose = 1 << 27,  // a large dark nose (koala)
+  kWrinkles = 1 << 28,  // a dark flat muzzle with wrinkles over it (frenchie)
+  kHeartFace = 1 << 29,  // a pale heart-shaped face (monkey)
+  kEarFringe = 1 << 30,  // pale fluff inside and round the ears (koala, chinchilla)
 };
 
 struct Species {

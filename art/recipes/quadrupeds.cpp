@@ -32,7 +32,7 @@ void add_cats(std::vector<Species>& out) {
   out.push_back(cat_coat("siamese", 0xefe3cc, 0xf6eedd, 0x4a3226, 0x4a90e0, kPoints));
   Species manul = quad("manul", 0xa8998a, 0xd8cdbf, 0x3a3330);
   manul.length = 24, manul.height = 14, manul.legs = 6.5f, manul.head = 11, manul.snout = 0, manul.ear = 3;
-  manul.ears = Ears::round, manul.tail = Tail::ringed, manul.eye = 0xe8c42a;
+  manul.ears = Ears::low, manul.tail = Tail::ringed, manul.eye = 0xe8c42a;
   manul.features = kFluffy | kSpots | kWhiskers;
   out.push_back(manul);
 }
@@ -44,25 +44,25 @@ void add_quadrupeds(std::vector<Species>& out) {
   out.push_back(shpic);
 
   Species corgi = quad("corgi", 0xd9893a, 0xfbf5ea, 0xa8602a);
-  corgi.length = 30, corgi.height = 11, corgi.legs = 4.5f, corgi.head = 9.5f, corgi.snout = 3.5f, corgi.ear = 8.5f;
+  corgi.length = 30, corgi.height = 11, corgi.legs = 5.5f, corgi.head = 9.5f, corgi.snout = 3.5f, corgi.ear = 8.5f;
   corgi.ears = Ears::huge, corgi.tail = Tail::none, corgi.features = kMuzzle | kSocks | kFluffy | kBigEyes;
   out.push_back(corgi);
 
   Species taksa = quad("taksa", 0x9a4f2a, 0xb86a3e, 0x6e3418);
-  taksa.length = 40, taksa.height = 10, taksa.legs = 4, taksa.head = 8.5f, taksa.snout = 6, taksa.ear = 6;
+  taksa.length = 40, taksa.height = 10, taksa.legs = 5, taksa.head = 8.5f, taksa.snout = 6, taksa.ear = 6;
   taksa.ears = Ears::floppy, taksa.tail = Tail::thin, taksa.features = kDarkEars | kBigEyes;
   out.push_back(taksa);
 
   Species husky = quad("husky", 0x7d8896, 0xf3f5f7, 0x4c5460);
   husky.length = 30, husky.height = 15, husky.legs = 8.5f, husky.head = 10.5f, husky.snout = 4, husky.ear = 5.2f;
-  husky.ears = Ears::pointed, husky.tail = Tail::curl_over, husky.eye = 0x5ab4f0;
+  husky.ears = Ears::pointed, husky.tail = Tail::sickle, husky.eye = 0x5ab4f0;
   husky.features = kMask | kSocks | kFluffy | kBigEyes;
   out.push_back(husky);
 
   Species frenchie = quad("frenchie", 0xd8b48a, 0xeed8bc, 0x5a4638);
   frenchie.length = 22, frenchie.height = 14, frenchie.legs = 6.5f, frenchie.head = 10, frenchie.snout = 1;
   frenchie.ear = 5.5f, frenchie.ears = Ears::bat, frenchie.tail = Tail::stub;
-  frenchie.features = kBandit | kBigEyes;
+  frenchie.features = kWrinkles | kBigEyes;
   out.push_back(frenchie);
 
   Species chihuahua = quad("chihuahua", 0xe6c08f, 0xf6e2c4, 0xc0935e);
@@ -98,12 +98,12 @@ void add_more_quadrupeds(std::vector<Species>& out, const std::string& key) {
   } else if (key == "lion") {
     Species s = quad("lion", 0xe0a94a, 0xf4d89a, 0xb06a2a);
     s.length = 24, s.height = 14, s.legs = 7, s.head = 10, s.snout = 2.5f, s.ear = 3.5f;
-    s.ears = Ears::round, s.tail = Tail::tuft_tip, s.extra = 0xb06a2a, s.features = kMane | kMuzzle;
+    s.ears = Ears::round, s.tail = Tail::tuft_tip, s.extra = 0xb06a2a, s.features = kMane | kMuzzle | kTuftHead;
     out.push_back(s);
   } else if (key == "goat") {
     Species s = quad("goat", 0xf2efe9, 0xf8f6f2, 0x8a5a3c);
     s.length = 24, s.height = 12, s.legs = 10, s.head = 9, s.snout = 3.5f, s.ear = 4.5f;
-    s.ears = Ears::side, s.tail = Tail::stub, s.features = kHorns | kBeard | kPatches;
+    s.ears = Ears::side, s.tail = Tail::stub, s.features = kHorns | kBeard | kPatches | kDarkEars;
     s.eye = 0x7a5a20;
     out.push_back(s);
   } else if (key == "minipig") {

@@ -23,7 +23,8 @@ void add_small_mammals(std::vector<Species>& out) {
 
   Species chin = make_species("chinchilla", Rig::rodent, 0xa9acb3, 0xe6e8ec, 0x7c8088);
   chin.length = 22, chin.height = 18, chin.head = 8.5f, chin.snout = 0, chin.ear = 6.5f;
-  chin.ears = Ears::round, chin.tail = Tail::bushy, chin.eye = 0x1a1420, chin.features = kBigEyes | kWhiskers;
+  chin.ear = 7.5f, chin.ears = Ears::round, chin.tail = Tail::bushy, chin.eye = 0x1a1420;
+  chin.features = kBigEyes | kWhiskers | kEarFringe;
   out.push_back(chin);
 
   Species hog = make_species("hedgehog", Rig::rodent, 0xe9d2b0, 0xe9d2b0, 0x7a5a3c);
@@ -36,12 +37,13 @@ void add_bipeds(std::vector<Species>& out, const std::string& key) {
   if (key == "panda") {
     Species s = make_species("panda", Rig::biped, 0xf7f7f2, 0xf7f7f2, 0x26262b);
     s.length = 24, s.height = 22, s.legs = 9, s.head = 10, s.snout = 1, s.ear = 4, s.blink = false;
+    s.eye = 0x8a7468;  // a brown iris that shows on the black patches
     s.ears = Ears::round, s.tail = Tail::none, s.features = kEyePatches | kDarkLegs | kDarkEars | kMuzzle;
     out.push_back(s);
   } else if (key == "koala") {
     Species s = make_species("koala", Rig::biped, 0x9ea3a8, 0xeceef0, 0x7a7f86);
     s.length = 20, s.height = 20, s.legs = 8, s.head = 10, s.snout = 0, s.ear = 7.5f, s.blink = false;
-    s.nose = 0x2f2f33, s.ears = Ears::round, s.tail = Tail::none, s.features = kFluffy | kBigNose | kBigEyes;
+    s.nose = 0x2f2f33, s.ears = Ears::round, s.tail = Tail::none, s.features = kFluffy | kBigNose | kBigEyes | kEarFringe;
     out.push_back(s);
   } else if (key == "kangaroo") {
     Species s = make_species("kangaroo", Rig::biped, 0xc98b55, 0xf0d6b4, 0xa06a3a);
@@ -51,7 +53,7 @@ void add_bipeds(std::vector<Species>& out, const std::string& key) {
   } else if (key == "monkey") {
     Species s = make_species("monkey", Rig::biped, 0x8d5a3b, 0xe8c4a0, 0x6a3e26);
     s.length = 18, s.height = 18, s.legs = 12, s.head = 9, s.snout = 1, s.ear = 3.5f, s.blink = false;
-    s.ears = Ears::round, s.tail = Tail::long_curl, s.features = kMuzzle;
+    s.ears = Ears::cup, s.ear = 4.5f, s.tail = Tail::long_curl, s.features = kMuzzle | kHeartFace;
     out.push_back(s);
   }
 }

@@ -143,8 +143,12 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
         float bx = side * r * 0.45f - 1;
         float tipx = bx + side * e * 0.35f * spread, tipy = -r * 0.55f - e * 1.4f;
         if (s.ears == Ears::bat) {  // tall rounded ears standing straight up
-          d.oval(bx + side * 1.2f, -r * 0.62f - e * 0.75f, e * 0.55f, e * 1.05f, ear_m, true);
-          d.mark_oval(bx + side * 1.2f, -r * 0.55f - e * 0.8f, e * 0.25f, e * 0.65f, flat(rgb(0xe8a0a0)));
+          // Broad at the base, round at the top, standing up and a little out.
+          d.poly({{bx - e * 0.6f + side * 0.5f, -r * 0.5f}, {bx + side * e * 0.55f - e * 0.45f, -r * 0.55f - e * 1.35f},
+                  {bx + side * e * 0.55f + e * 0.45f, -r * 0.55f - e * 1.35f}, {bx + e * 0.6f + side * 0.5f, -r * 0.5f}},
+                 ear_m, true);
+          d.oval(bx + side * e * 0.55f, -r * 0.55f - e * 1.3f, e * 0.5f, e * 0.4f, ear_m, true);
+          d.mark_oval(bx + side * e * 0.4f, -r * 0.55f - e * 0.9f, e * 0.25f, e * 0.55f, flat(rgb(0xe8a0a0)));
         } else
           d.poly({{bx - e * 0.55f, -r * 0.45f}, {tipx, tipy}, {bx + e * 0.55f, -r * 0.6f}}, ear_m, true);
         if (s.ears != Ears::bat)
@@ -154,7 +158,23 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
       break;
     }
     case Ears::round:
-      for (float side : {-1.0f, 1.0f}) d.oval(side * r * 0.6f - 1, -r * 0.7f, e * 0.6f, e * 0.6f, ear_m, true);
+      for (float side : {-1.0f, 1.0f}) {
+        d.oval(side * r * 0.6f - 1, -r * 0.7f, e * 0.6f, e * 0.6f, ear_m, true);
+        if (s.has(kEarFringe)) {
+          d.mark_oval(side * r * 0.6f - 1 + side * 0.5f, -r * 0.7f - 0.5f, e * 0.4f, e * 0.4f, light);
+          d.mark_oval(side * r * 0.6f - 1 + side * e * 0.45f, -r * 0.7f, e * 0.2f, e * 0.45f, flat(rgb(0xffffff)));
+        }
+      }
+      break;
+    case Ears::low:  // small, wide apart and low on a flat head
+      for (float side : {-1.0f, 1.0f}) {
+        d.poly({{side * r * 0.45f - 1, -r * 0.75f}, {side * (r * 0.85f + e) - 1, -r * 0.55f - e * 0.9f},
+                {side * r * 0.95f - 1, -r * 0.35f}}, ear_m, true);
+      }
+      break;
+    case Ears::cup:  // round ears on the sides, pale inside
+      d.oval(-r * 0.9f, -r * 0.1f, e * 0.75f, e * 0.85f, ear_m, true);
+      d.mark_oval(-r * 0.9f - 0.3f, -r * 0.1f, e * 0.4f, e * 0.5f, light);
       break;
     case Ears::tall:
       for (float side : {-1.0f, 1.0f}) {
@@ -167,9 +187,9 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
       break;
     default: break;
   }
-  if (s.has(kMane)) {  // the mane is a ruff of its own round the head
+  if (s.has(kMane)) {  // a cub's first ruff round the head, a part of its own
     d.end_group();
-    d.oval(-1, 0, r * 1.35f, r * 1.3f, ramp(rgb(s.extra)), false);
+    d.oval(-1.5f, 0.5f, r * 1.17f, r * 1.12f, ramp(rgb(s.extra)), false);
     d.begin_group();
   }
   d.oval(0, 0, r, r * 0.92f, fur, true);
@@ -178,7 +198,16 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.oval(r * 0.45f, r * 0.4f, r * 0.55f, r * 0.45f, light, true);
   }
   if (s.has(kDarkFace) || s.has(kPoints)) d.mark_oval(r * 0.35f, r * 0.15f, r * 0.75f, r * 0.7f, dark);
-  if (s.has(kMask)) d.mark_poly({{r * 0.1f, -r * 0.9f}, {r * 1.2f, -r * 0.2f}, {r * 1.1f, r}, {-r * 0.2f, r}}, light);
+  if (s.has(kHeartFace)) {  // two lobes round the eyes meeting in a point at the chin
+    d.mark_oval(r * 0.02f, -r * 0.12f, r * 0.42f, r * 0.45f, light);
+    d.mark_oval(r * 0.62f, -r * 0.12f, r * 0.42f, r * 0.45f, light);
+    d.mark_poly({{-r * 0.38f, 0}, {r * 1.02f, 0}, {r * 0.45f, r * 0.9f}}, light);
+  }
+  if (s.has(kMask)) {
+    d.mark_oval(r * 0.3f, r * 0.45f, r * 0.95f, r * 0.55f, light);
+    d.mark_oval(r * 0.05f, -r * 0.05f, r * 0.32f, r * 0.3f, light);  // pale brows round the eyes
+    d.mark_oval(r * 0.65f, -r * 0.05f, r * 0.32f, r * 0.3f, light);
+  }
   if (s.has(kSpots)) {
     d.mark_oval(-r * 0.1f, -r * 0.7f, 1.2f, 0.8f, dark);
     d.mark_oval(r * 0.4f, -r * 0.75f, 1.2f, 0.8f, dark);
@@ -189,6 +218,12 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   const Material snout_m = s.has(kMuzzle) || s.has(kMask) ? light : s.has(kSnoutDisc) ? ramp(rgb(s.extra)) : fur;
   if (s.snout > 0.5f) d.oval(sx, sy, s.snout * 0.75f + 1.5f, r * 0.38f, snout_m, true);
   if (s.has(kMuzzle) && s.snout <= 0.5f) d.mark_oval(r * 0.55f, r * 0.45f, r * 0.5f, r * 0.4f, light);
+  if (s.has(kWrinkles)) {  // a short dark muzzle, furrowed above
+    d.mark_oval(r * 0.8f, r * 0.35f, r * 0.38f, r * 0.3f, dark);
+    d.pixel(r * 0.35f, -r * 0.45f, rgb(s.accent));
+    d.pixel(r * 0.55f, -r * 0.5f, rgb(s.accent));
+    d.pixel(r * 0.45f, r * 0.0f, rgb(s.accent));
+  }
   if (s.has(kBandit)) d.mark_poly({{-r * 0.5f, -r * 0.45f}, {r * 1.1f, -r * 0.4f}, {r * 1.1f, r * 0.15f},
                                    {-r * 0.5f, r * 0.05f}}, dark);
   if (s.has(kEyePatches)) {
@@ -232,13 +267,22 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.oval(-r * 0.35f, r * 0.15f, e * 0.4f, e * 1.0f, s.has(kDarkEars) ? dark : ramp(rgb(s.extra ? s.extra : s.body)),
            true);
   }
-  if (s.ears == Ears::side) d.oval(-r * 0.7f, -r * 0.2f, e * 0.9f, e * 0.35f, ear_m, true);
-  if (s.has(kHorns)) {
-    d.limb(-r * 0.1f, -r * 0.8f, -r * 0.4f, -r * 1.25f, 2.2f, ramp(rgb(0xcbb89a)));
-    d.limb(r * 0.35f, -r * 0.8f, r * 0.15f, -r * 1.25f, 2.2f, ramp(rgb(0xcbb89a)));
+  if (s.ears == Ears::side)  // a leaf hanging out sideways
+    d.poly({{-r * 0.45f, -r * 0.4f}, {-r * 0.5f - e * 1.2f, -r * 0.1f}, {-r * 0.5f - e * 0.95f, r * 0.25f},
+            {-r * 0.4f, 0}}, ear_m, true);
+  if (s.has(kHorns)) {  // short kid's horns curving back
+    const Material horn = ramp(rgb(0x9c8a70));
+    for (float x : {-r * 0.05f, r * 0.4f}) {
+      d.begin_group();
+      d.limb(x, -r * 0.75f, x - r * 0.2f, -r * 1.2f, 2.2f, horn);
+      d.limb(x - r * 0.2f, -r * 1.2f, x - r * 0.55f, -r * 1.35f, 1.7f, horn);
+      d.end_group();
+    }
   }
   if (s.has(kBeard)) d.poly({{r * 0.4f, r * 0.7f}, {r * 0.9f, r * 0.7f}, {r * 0.55f, r * 1.35f}}, light, true);
-  if (s.has(kTuftHead)) d.poly({{-r * 0.2f, -r * 0.8f}, {r * 0.05f, -r * 1.35f}, {r * 0.3f, -r * 0.8f}}, fur, true);
+  if (s.has(kTuftHead))  // in the mane colour where there is one (the lion cub's first tuft)
+    d.poly({{-r * 0.2f, -r * 0.8f}, {r * 0.05f, -r * 1.35f}, {r * 0.3f, -r * 0.8f}}, s.extra ? ramp(rgb(s.extra)) : fur,
+           true);
   // Outfit point: the top of the head.
   float hx = -r * 0.05f, hy = -r * 0.88f;
   d.map(hx, hy);

@@ -149,11 +149,14 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
     d.transform = base;
     const float breath = p.body_dy * 0.6f;
     const float sit_up = p.reach == Reach::both_up ? 3.0f : 0.0f;
-    const float tw = H * 0.62f + fluff, th = H * 0.7f + legs * 0.35f - breath / 2 + sit_up;
+    // A long body sits with a long haunch behind it and a taller chest.
+    const float long_body = std::max(0.0f, L - 1.8f * H);
+    const float tw = H * 0.62f + fluff, th = H * 0.7f + legs * 0.35f - breath / 2 + sit_up + long_body * 0.15f;
     const float ty = -th - 0.5f;
-    draw_tail(d, s, -tw * 0.9f, -H * 0.5f - 1, std::min(25.0f, 15 + p.tail_swing));
+    const float haunch = H * 0.62f + fluff + long_body * 0.3f;
+    draw_tail(d, s, -tw * 0.9f - long_body * 0.6f, -H * 0.5f - 1, std::min(25.0f, 15 + p.tail_swing));
     d.begin_group();
-    d.oval(-tw * 0.5f, -H * 0.5f, H * 0.62f + fluff, H * 0.5f, fur, true);  // haunch
+    d.oval(-tw * 0.5f - (haunch - H * 0.62f - fluff), -H * 0.5f, haunch, H * 0.5f, fur, true);  // haunch
     d.oval(1, ty, tw, th, fur, true);                                       // upright torso
     if (wool) d.oval(0, ty - th * 0.3f, tw * 0.9f, th * 0.5f, fur);
     d.end_group();

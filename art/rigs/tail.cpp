@@ -52,11 +52,22 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
       d.mark_oval(top.x + 1, top.y + 1, 2.5f, 2, light);
       break;
     }
+    case Tail::sickle: {  // rising from the rump and curling forward over the back, pale underneath
+      auto a1 = at(2, 5), a2 = at(1, 11), a3 = at(-3, 14);
+      d.oval(a1.x, a1.y, 3.2f, 4.2f, fur, true);
+      d.oval(a2.x, a2.y, 3.8f, 3.4f, fur);
+      d.oval(a3.x, a3.y, 3.2f, 2.6f, fur);
+      d.mark_oval(a3.x + 1, a3.y + 1, 2.2f, 1.6f, light);
+      d.mark_oval(a1.x - 1.5f, a1.y, 1.4f, 3, light);
+      break;
+    }
     case Tail::stub: d.oval(x - 1, y - 1, 2.5f, 2, fur, true); break;
     case Tail::cotton: d.oval(x - 1, y, 3, 3, ramp(rgb(0xfafafa)), true); break;
-    case Tail::thin: {
+    case Tail::thin: {  // in the leg colour when the legs are dark (ferret)
       auto p1 = at(6, -1), p2 = at(11, 2);
-      d.limb(x, y, p1.x, p1.y, 1.8f, fur), d.limb(p1.x, p1.y, p2.x, p2.y, 1.6f, fur);
+      const Material& m = s.has(kDarkLegs) ? dark : fur;
+      const float w = s.has(kDarkLegs) ? 2.6f : 1.8f;
+      d.limb(x, y, p1.x, p1.y, w, m), d.limb(p1.x, p1.y, p2.x, p2.y, w * 0.85f, m);
       break;
     }
     case Tail::tuft_tip: {
