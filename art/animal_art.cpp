@@ -42,8 +42,8 @@ int top_row(const std::vector<std::uint8_t>& px) {
 }
 
 Image face_from(const std::vector<std::uint8_t>& px, const Anchors& a) {
-  // Head and shoulders: a square around the eyes, enlarged four times.
-  constexpr int kSide = 40, kScale = 4;
+  // Head and shoulders: a square around the eyes, enlarged three times.
+  constexpr int kSide = 53, kScale = 3;  // wide enough for the whole head with its ears
   // Without eyes to centre on, the upper part of the whole drawing.
   Rect drawn;
   for (int y = 0; y < kCellH; ++y)
@@ -52,7 +52,7 @@ Image face_from(const std::vector<std::uint8_t>& px, const Anchors& a) {
   const float cx = a.eyes.empty() ? (drawn.x0 + drawn.x1) / 2 : (a.eyes.x0 + a.eyes.x1) / 2;
   const float cy = a.eyes.empty() ? std::min(drawn.y0 + kSide / 2.0f - 4, (drawn.y0 + drawn.y1) / 2)
                                   : (a.eyes.y0 + a.eyes.y1) / 2;
-  const int x0 = int(std::lround(cx)) - kSide / 2, y0 = int(std::lround(cy)) - kSide * 11 / 20;
+  const int x0 = int(std::lround(cx)) - kSide / 2, y0 = int(std::lround(cy)) - kSide / 2 - 2;
   Image face(160, 160);
   for (int v = 0; v < kSide; ++v)
     for (int u = 0; u < kSide; ++u) {
