@@ -21,9 +21,9 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const float lie = p.lying || p.curled || p.on_back;
   const float step = p.gait > 0 && !hopper ? std::sin(6.2831853f * p.phase) * p.gait * 0.6f : 0;
   if (p.curled && !p.on_back) {  // a ball, the head tucked on its front, one paw under the chin
-    const float R = (W + H) * 0.5f, cb = -R * 0.85f - 0.5f - p.body_dy * 0.3f;
+    const float R = (W + H) * 0.5f, breath = p.body_dy * 0.6f, cb = -R * 0.85f - 0.5f - breath;
     draw_tail(d, s, -R * 0.8f, cb + R * 0.5f, -30);
-    d.oval(0, cb, R, R * 0.85f, fur, true);
+    d.oval(0, cb, R, R * 0.85f + breath, fur, true);
     if (s.has(kDarkLegs)) d.mark_oval(-R * 0.25f, cb + R * 0.35f, R * 0.65f, R * 0.5f, limb_m);
     Pose hp = p;
     hp.head_tilt = -25;
@@ -42,7 +42,7 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     };
     if (p.on_back) limbs_up(-2, far_m, p.t + 0.25f);
     if (p.on_back) d.oval(0, cy, H + 2, W, fur, true);
-    else d.oval(-2, -H * 0.65f - 0.5f + p.body_dy * 0.3f, W + 5, H * 0.65f, fur, true);
+    else d.oval(-2, -H * 0.65f - 0.5f - p.body_dy * 0.6f, W + 5, H * 0.65f + p.body_dy * 0.6f, fur, true);
     d.mark_oval(2, p.on_back ? cy - W * 0.3f : cy + 1, H * 0.6f, W * 0.6f, light);
     if (s.has(kDarkLegs)) d.mark_oval(-H * 0.3f, cy, H * 0.5f, W, limb_m);
     draw_tail(d, s, -H - 1, cy + 2, -20);
@@ -53,12 +53,15 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     draw_head(d, out.anchors, s, hp, H + s.head * 0.5f, -s.head * 0.95f, closed);
     return;
   }
-  const float cy = -H - (hopper ? 3 : 1) + p.body_dy * 0.6f;
+  // Walking, the body bobs once a step and the swinging foot lifts.
+  const float swing = p.gait > 0 && !hopper ? std::sin(6.2831853f * p.phase) : 0;
+  const float bob = std::fabs(swing) * 1.5f;
+  const float cy = -H - (hopper ? 3 : 1) + p.body_dy * 0.6f - bob;
   draw_tail(d, s, -W * 0.6f, hopper ? -3 : cy + H * 0.5f, hopper ? -8 : 10 + p.tail_swing);
   // Hind feet.
   const float foot = hopper ? 7 : 4.5f, foot_h = hopper ? 1.8f : 2.6f;
-  d.oval(-W * 0.3f + foot * 0.5f - step, -foot_h, foot, foot_h, limb_m, true);
-  d.oval(W * 0.1f + foot * 0.5f + step, -foot_h, foot, foot_h, limb_m, true);
+  d.oval(-W * 0.3f + foot * 0.5f - step, -foot_h - std::max(0.0f, -swing) * 2, foot, foot_h, limb_m, true);
+  d.oval(W * 0.1f + foot * 0.5f + step, -foot_h - std::max(0.0f, swing) * 2, foot, foot_h, limb_m, true);
   d.oval(-W * 0.2f, cy + H * 0.55f, W * 0.55f, H * 0.45f, limb_m, true);  // haunch
   d.oval(0, cy, W, H, fur, true);
   if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);

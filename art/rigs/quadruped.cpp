@@ -94,15 +94,18 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
 
   if (p.curled) {
     d.transform = base;
-    const float R = (L + H) / 3.4f;
+    const float R = 0.6f * std::sqrt(L * H);  // as much body as the animal has, rolled up
     const float ry = R + p.body_dy * 0.3f;  // breathing lifts the back
     const float cy = -ry - 0.6f;
     d.oval(0, cy, R + 2, ry, fur, true);
     if (wool) d.oval(-R * 0.3f, cy - R * 0.5f, R * 0.6f, R * 0.4f, fur);
     // The tail wraps round the front of the ball.
     if (s.tail != Tail::none && s.tail != Tail::stub && s.tail != Tail::curly) {
-      const bool bushy = s.tail == Tail::bushy || s.tail == Tail::white_tip || s.tail == Tail::ringed;
-      const Material& tail_m = s.has(kPoints) || s.tail == Tail::ringed ? ramp(rgb(s.accent)) : fur;
+      const bool bushy = s.tail == Tail::bushy || s.tail == Tail::white_tip || s.tail == Tail::ringed ||
+                         s.tail == Tail::fan || s.tail == Tail::sickle;
+      if (s.tail == Tail::fan) d.oval(-R * 0.45f, cy - R * 0.55f, R * 0.75f, R * 0.6f, fur, true);  // the plume over the back
+      const bool dark_tail = s.has(kPoints) || s.tail == Tail::ringed || (s.has(kDarkLegs) && s.tail == Tail::thin);
+      const Material& tail_m = dark_tail ? ramp(rgb(s.accent)) : fur;
       d.oval(-R * 0.05f, cy + R * 0.62f, R * 0.95f, bushy ? R * 0.32f : R * 0.2f, tail_m, true);
       if (s.tail == Tail::white_tip) d.mark_oval(R * 0.75f, cy + R * 0.62f, R * 0.3f, R * 0.3f, light);
     }
