@@ -18,21 +18,18 @@ bool sheet_usable(const ImageView& sheet) {
 
 }  // namespace
 
-SpritePlacement place_sprite(const PetRenderInput& f) {
+Transform place_sprite(const PetRenderInput& f) {
   const float scale = f.atlas ? f.atlas->scale : 1.0f;
-  SpritePlacement s;
-  s.snapped = std::fabs(scale - 1) < 0.001f && std::fabs(f.angle) < 0.001f && std::fabs(f.stretch_x - 1) < 0.002f &&
-              std::fabs(f.stretch_y - 1) < 0.002f && std::fabs(f.skew) < 0.001f;
-  float px = f.x, py = f.y - f.lift;
-  if (s.snapped) px = std::round(px), py = std::round(py);
+  // The anchor lands on a pixel corner, so the texel grid keeps one phase while the
+  // pet moves and nearest sampling does not shimmer.
+  const float px = std::round(f.x), py = std::round(f.y - f.lift);
   float mirror = f.facing < 0 ? -1.0f : 1.0f;
   float pivot_y = -0.45f * float(f.frame.r[3]) * scale;
-  s.transform = Transform::translate(px, py)
-                    .after(rotate_about(f.angle, 0, pivot_y))
-                    .after(Transform::rotate(f.skew))
-                    .after(Transform::scale(mirror * f.stretch_x * scale, f.stretch_y * scale))
-                    .after(Transform::translate(-float(f.frame.ax), -float(f.frame.gy)));
-  return s;
+  return Transform::translate(px, py)
+      .after(rotate_about(f.angle, 0, pivot_y))
+      .after(Transform::rotate(f.skew))
+      .after(Transform::scale(mirror * f.stretch_x * scale, f.stretch_y * scale))
+      .after(Transform::translate(-float(f.frame.ax), -float(f.frame.gy)));
 }
 
 std::optional<Transform> outfit_transform(const PetRenderInput& f, const Transform& sprite) {
@@ -90,21 +87,20 @@ namespace {
 void draw_figure(Pixmap& pm, const PetRenderInput& f) {
   const auto& r = f.frame.r;
   if (r[2] <= 0 || r[3] <= 0 || !(f.opacity > 0) || !sheet_usable(f.pixels)) return;
-  SpritePlacement place = place_sprite(f);
-  if (!place.transform.is_finite()) return;
-  Sampling sampling = place.snapped ? Sampling::nearest : Sampling::bilinear;
-  draw_image_rect(pm, f.pixels, {r[0], r[1], r[2], r[3]}, place.transform, f.opacity, sampling);
+  const Transform sprite = place_sprite(f);
+  if (!sprite.is_finite()) return;
+  draw_image_rect(pm, f.pixels, {r[0], r[1], r[2], r[3]}, sprite, f.opacity, Sampling::nearest);
 
   if (f.blink && f.frame.bl && sheet_usable(f.plain_pixels)) {
     const auto& bl = *f.frame.bl;
     if (bl[0] >= 0 && bl[1] >= 0 && bl[2] > 0 && bl[3] > 0) {
-      Transform patch = place.transform.after(Transform::translate(float(bl[4]), float(bl[5])));
-      draw_image_rect(pm, f.plain_pixels, {bl[0], bl[1], bl[2], bl[3]}, patch, f.opacity, sampling);
+      Transform patch = sprite.after(Transform::translate(float(bl[4]), float(bl[5])));
+      draw_image_rect(pm, f.plain_pixels, {bl[0], bl[1], bl[2], bl[3]}, patch, f.opacity, Sampling::nearest);
     }
   }
 
   if (f.outfit && *f.outfit != "none" && f.opacity > 0.01f) {
-    if (auto t = outfit_transform(f, place.transform)) draw_outfit(pm, *f.outfit, *t, std::min(f.opacity, 1.0f));
+    if (auto t = outfit_transform(f, sprite)) draw_outfit(pm, *f.outfit, *t, std::min(f.opacity, 1.0f));
   }
 }
 

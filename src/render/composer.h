@@ -46,13 +46,10 @@ struct EffectsDraw {
   Language language = Language::en;
 };
 
-// The sprite transform of a figure: frame-local point -> pixmap, and whether it is
-// drawn pixel-snapped with nearest sampling.
-struct SpritePlacement {
-  Transform transform;
-  bool snapped = false;
-};
-SpritePlacement place_sprite(const PetRenderInput& figure);
+// The sprite transform of a figure: frame-local point -> pixmap, the anchor on a whole
+// pixel. Sprites are drawn with nearest sampling under every transform, so each
+// opaque pixel is one of the sheet's own colours.
+Transform place_sprite(const PetRenderInput& figure);
 
 // The outfit's frame of reference (outfit units -> pixmap); nothing without `hat`.
 std::optional<Transform> outfit_transform(const PetRenderInput& figure, const Transform& sprite);

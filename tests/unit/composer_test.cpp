@@ -52,7 +52,7 @@ Pixmap render(const std::vector<PetRenderInput>& figures) {
   return p;
 }
 
-TEST(Composer, UnscaledUprightPetSnapsAnchorColumnToRoundedX) {
+TEST(Composer, AnchorColumnSnapsToRoundedXUnderEveryTransform) {
   Fixture fx;
   Pixmap p = render({fx.figure(100.5f, 10)});
   EXPECT_EQ(at(p, 101, 9)[0], 255) << "anchor column at round(100.5) = 101";
@@ -67,11 +67,10 @@ TEST(Composer, UnscaledUprightPetSnapsAnchorColumnToRoundedX) {
   large.scale = 107.0f / 82;
   PetRenderInput big = fx.figure(100.5f, 10);
   big.atlas = &large;
-  EXPECT_TRUE(place_sprite(fx.figure(100.5f, 10)).snapped);
-  EXPECT_FALSE(place_sprite(big).snapped);
+  big.y = 10.4f;
   float ax = 1, gy = 2;
-  place_sprite(big).transform.apply(ax, gy);
-  EXPECT_FLOAT_EQ(ax, 100.5f) << "unsnapped anchor lands exactly at x";
+  place_sprite(big).apply(ax, gy);
+  EXPECT_FLOAT_EQ(ax, 101) << "a scaled pet's anchor lands on a whole pixel too";
   EXPECT_FLOAT_EQ(gy, 10);
 }
 
@@ -131,7 +130,7 @@ TEST(Composer, OutfitFollowsMirroringAndTilt) {
   Fixture fx;
   PetRenderInput f = fx.figure(100, 18);
   f.frame.hat = std::array<float, 4>{2, 0, 90, 1};
-  Transform sprite = place_sprite(f).transform;
+  Transform sprite = place_sprite(f);
   // Quarter-turn tilt: outfit point (0, -10) (up) maps to the hat point + 9.8 px left.
   float x = 0, y = -10;
   outfit_transform(f, sprite)->apply(x, y);
@@ -139,7 +138,7 @@ TEST(Composer, OutfitFollowsMirroringAndTilt) {
   EXPECT_NEAR(y, 16, 1e-3);
   f.facing = -1;
   x = 0, y = -10;
-  outfit_transform(f, place_sprite(f).transform)->apply(x, y);
+  outfit_transform(f, place_sprite(f))->apply(x, y);
   // The hat point is mirrored; the negated tilt and the negated x scale cancel, so
   // the outfit's top still leans to the left.
   EXPECT_NEAR(x, 99 - 9.8f, 1e-3);
