@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/bubble_text.h"
+
 namespace burrowly {
 
 std::uint32_t faded(std::uint8_t r, std::uint8_t g, std::uint8_t b, float alpha, float fade) {
@@ -16,9 +18,16 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
   const float u = ui_scale;
   BubbleLayout b;
   b.font_size = std::round(12 * u);
-  b.text_width = font.text_width(request.text, b.font_size);
-  b.width = std::clamp(b.text_width + 2 * std::round(11 * u), 48 * u, 300 * u);
-  b.height = b.font_size + 2 * std::round(7 * u);
+  const float pad_x = std::round(11 * u), pad_y = std::round(7 * u), line_step = std::round(1.25f * b.font_size);
+  std::vector<std::string> lines = wrap_bubble_text(font, request.text, b.font_size, 300 * u - 2 * pad_x, 3);
+  for (std::string& text : lines) {
+    const float width = font.text_width(text, b.font_size);
+    b.text_width = std::max(b.text_width, width);
+    b.lines.push_back({std::move(text), 0, 0, width});
+  }
+  const float extra_lines = b.lines.empty() ? 0 : float(b.lines.size() - 1);
+  b.width = std::clamp(b.text_width + 2 * pad_x, 48 * u, 300 * u);
+  b.height = b.font_size + extra_lines * line_step + 2 * pad_y;
 
   // An area narrower than the bubble and its margins keeps the bubble at the left margin.
   float low = 8 * u, high = std::max(placement.area_width - b.width - 8 * u, 8.0f);
@@ -29,8 +38,11 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
     b.y0 = std::min(placement.anchor_y + sit + 10 * u + 6 * u, placement.area_height - b.height - 4 * u);
 
   b.tail_x = std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u));
-  b.text_x = b.x0 + (b.width - b.text_width) / 2;
-  b.baseline = b.y0 + std::round(7 * u) + 0.86f * b.font_size;
+  for (std::size_t i = 0; i < b.lines.size(); ++i) {
+    BubbleLine& line = b.lines[i];
+    line.x = b.x0 + (b.width - line.width) / 2;
+    line.baseline = b.y0 + pad_y + 0.86f * b.font_size + float(i) * line_step;
+  }
   return b;
 }
 
@@ -66,7 +78,7 @@ void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request,
   fill_path(pixmap, tail, fill);
   stroke_path(pixmap, tail, Stroke{1.3f * u}, border);
 
-  font.draw_text(pixmap, request.text, b.text_x, b.baseline, b.font_size, text);
+  for (const BubbleLine& line : b.lines) font.draw_text(pixmap, line.text, line.x, line.baseline, b.font_size, text);
 }
 
 }  // namespace burrowly

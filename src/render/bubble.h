@@ -1,8 +1,10 @@
 #pragma once
-// The speech bubble: a rounded box with a tail towards the pet and one line of text.
+// The speech bubble: a rounded box with a tail towards the pet and up to three
+// lines of text.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "render/canvas.h"
 #include "render/draw_snapshot.h"
@@ -11,7 +13,7 @@
 namespace burrowly {
 
 struct BubbleRequest {
-  std::string text;  // UTF-8, one line
+  std::string text;  // UTF-8; wrapped to fit
   SpeechStyle style = SpeechStyle::normal;
   float alpha = 1;   // fade, clamped to 0..1
 };
@@ -22,12 +24,17 @@ struct BubblePlacement {
   bool above = true;                             // above the pet, else below
 };
 
+struct BubbleLine {
+  std::string text;
+  float x = 0, baseline = 0, width = 0;
+};
+
 // Where the parts of a bubble go, in pixmap pixels.
 struct BubbleLayout {
-  float font_size = 0, text_width = 0;
+  float font_size = 0, text_width = 0;  // text_width: the widest line
   float x0 = 0, y0 = 0, width = 0, height = 0;
   float tail_x = 0;
-  float text_x = 0, baseline = 0;
+  std::vector<BubbleLine> lines;
 };
 
 BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const BubblePlacement& placement,

@@ -29,8 +29,10 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
   EXPECT_FLOAT_EQ(one.width, std::max(one.text_width + 22, 48.0f));
   EXPECT_FLOAT_EQ(one.x0, 400 - one.width / 2);
   EXPECT_FLOAT_EQ(one.y0, 200 - 30 - 10 - 26 - 6);
-  EXPECT_FLOAT_EQ(one.baseline, one.y0 + 7 + 0.86f * 12);
-  EXPECT_FLOAT_EQ(one.text_x, one.x0 + (one.width - one.text_width) / 2);
+  ASSERT_EQ(one.lines.size(), 1u);
+  EXPECT_EQ(one.lines[0].text, "hi there");
+  EXPECT_FLOAT_EQ(one.lines[0].baseline, one.y0 + 7 + 0.86f * 12);
+  EXPECT_FLOAT_EQ(one.lines[0].x, one.x0 + (one.width - one.text_width) / 2);
 
   BubbleLayout two = layout_bubble(ui_font(), req, area(), 400, 30, 2);
   EXPECT_EQ(two.font_size, 24);
@@ -40,12 +42,63 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
   BubbleLayout tiny = layout_bubble(ui_font(), {"!", SpeechStyle::normal, 1}, area(), 400, 30, 1);
   EXPECT_EQ(tiny.width, 48) << "minimum width";
   std::string long_text(200, 'w');
-  EXPECT_EQ(layout_bubble(ui_font(), {long_text, SpeechStyle::normal, 1}, area(), 400, 30, 1).width, 300);
+  const float wrapped = layout_bubble(ui_font(), {long_text, SpeechStyle::normal, 1}, area(), 400, 30, 1).width;
+  EXPECT_LE(wrapped, 300) << "maximum width";
+  EXPECT_GT(wrapped, 300 - 11);
 
   BubbleLayout below = layout_bubble(ui_font(), req, area(800, 300, 20, false), 400, 30, 1);
   EXPECT_FLOAT_EQ(below.y0, 20 + 30 + 16);
   BubbleLayout high = layout_bubble(ui_font(), req, area(800, 300, 10, true), 400, 30, 1);
   EXPECT_FLOAT_EQ(high.y0, 4) << "kept inside the top";
+}
+
+TEST(Bubble, LongTextWrapsAtWordsOntoThreeLinesThenEndsWithAnEllipsis) {
+  const std::string sentence = "the quick brown fox jumps over the lazy dog while the build keeps running";
+  BubbleLayout two = layout_bubble(ui_font(), {sentence, SpeechStyle::normal, 1}, area(), 400, 30, 1);
+  ASSERT_EQ(two.lines.size(), 2u);
+  EXPECT_EQ(two.lines[0].text + " " + two.lines[1].text, sentence) << "broken at a space, nothing lost";
+  EXPECT_FLOAT_EQ(two.height, 12 + 15 + 14) << "one line step taller";
+  EXPECT_LE(two.width, 300);
+
+  std::string many;
+  for (int i = 0; i < 40; ++i) many += "word" + std::to_string(i) + " ";
+  BubbleLayout cut = layout_bubble(ui_font(), {many, SpeechStyle::normal, 1}, area(), 400, 30, 1);
+  ASSERT_EQ(cut.lines.size(), 3u);
+  EXPECT_EQ(cut.lines[0].text.rfind("word0 word1 ", 0), 0u);
+  EXPECT_EQ(cut.lines[2].text.substr(cut.lines[2].text.size() - 3), "\xE2\x80\xA6");
+  for (const BubbleLine& line : cut.lines) EXPECT_LE(line.width, 300 - 22);
+
+  BubbleLayout word = layout_bubble(ui_font(), {std::string(120, 'w'), SpeechStyle::normal, 1}, area(), 400, 30, 1);
+  EXPECT_EQ(word.lines.size(), 3u) << "a word wider than a line is broken between characters";
+  for (const BubbleLine& line : word.lines) EXPECT_LE(line.width, 300 - 22);
+}
+
+// Every painted pixel lies in the body (with its border and shadow) or the tail.
+void expect_nothing_outside(const Pixmap& p, const BubbleLayout& b, float u) {
+  std::size_t outside = 0;
+  for (std::uint32_t y = 0; y < p.height(); ++y)
+    for (std::uint32_t x = 0; x < p.width(); ++x) {
+      if (p.data()[(std::size_t(y) * p.width() + x) * 4 + 3] == 0) continue;
+      const bool body = x + 2 * u >= b.x0 && x <= b.x0 + b.width + 2 * u && y + 2 * u >= b.y0 &&
+                        y <= b.y0 + b.height + 3 * u;
+      const bool tail = std::fabs(float(x) + 0.5f - b.tail_x) <= 7 * u && y >= b.y0 + b.height &&
+                        y <= b.y0 + b.height + 8 * u;
+      outside += !body && !tail;
+    }
+  EXPECT_EQ(outside, 0u);
+}
+
+TEST(Bubble, NoTextIsDrawnOutsideTheBubble) {
+  std::string wide;  // about 600 px of words at 12 px
+  while (ui_font().text_width(wide, 12) < 600) wide += "wallpaper ";
+  for (float u : {1.0f, 2.0f})
+    for (const std::string& text : {wide, wide + wide + wide, std::string(200, 'm')}) {
+      Pixmap p = *Pixmap::create(std::uint32_t(800 * u), std::uint32_t(300 * u));
+      BubblePlacement where = area(std::int32_t(800 * u), std::int32_t(300 * u), 250 * u);
+      BubbleRequest req{text, SpeechStyle::normal, 1};
+      draw_bubble(p, ui_font(), req, where, 400 * u, 30 * u, u);
+      expect_nothing_outside(p, layout_bubble(ui_font(), req, where, 400 * u, 30 * u, u), u);
+    }
 }
 
 TEST(Bubble, PetNearTheEdgeKeepsBubbleAndTailInside) {
