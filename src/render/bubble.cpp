@@ -32,10 +32,15 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
   // An area narrower than the bubble and its margins keeps the bubble at the left margin.
   float low = 8 * u, high = std::max(placement.area_width - b.width - 8 * u, 8.0f);
   b.x0 = high < low ? low : std::clamp(pet_x - b.width / 2, low, high);
-  if (placement.above)
-    b.y0 = std::max(placement.anchor_y - sit - 10 * u - b.height - 6 * u, 4 * u);
-  else
-    b.y0 = std::min(placement.anchor_y + sit + 10 * u + 6 * u, placement.area_height - b.height - 4 * u);
+  constexpr float kTail = 6;
+  if (placement.above) {
+    float tip = placement.anchor_y - sit - 10 * u;
+    if (placement.figure_top) tip = std::min(tip, *placement.figure_top - 4 * u);
+    b.y0 = tip - kTail * u - b.height;
+  } else {
+    b.y0 = placement.anchor_y + 4 * u + kTail * u;
+  }
+  b.y0 = std::max(std::min(b.y0, placement.area_height - b.height - 4 * u), 4 * u);
 
   b.tail_x = std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u));
   for (std::size_t i = 0; i < b.lines.size(); ++i) {

@@ -3,6 +3,7 @@
 // lines of text.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct BubblePlacement {
   std::int32_t area_width = 0, area_height = 0;  // the bubble stays inside this area
   float anchor_y = 0;                            // the pet's ground line
   bool above = true;                             // above the pet, else below
+  std::optional<float> figure_top;  // the top of the drawn pet, hat included; the composer measures it
 };
 
 struct BubbleLine {
@@ -29,7 +31,9 @@ struct BubbleLine {
   float x = 0, baseline = 0, width = 0;
 };
 
-// Where the parts of a bubble go, in pixmap pixels.
+// Where the parts of a bubble go, in pixmap pixels. Above the pet the tail tip points
+// 10 ui above the seated height, or 4 ui above the drawn figure when that reaches
+// higher; below it (the top lane), 4 ui under the feet. The bubble stays inside the area.
 struct BubbleLayout {
   float font_size = 0, text_width = 0;  // text_width: the widest line
   float x0 = 0, y0 = 0, width = 0, height = 0;

@@ -1,5 +1,6 @@
 #include "render/composer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace burrowly {
@@ -84,11 +85,47 @@ void draw_outfit(Pixmap& pm, const std::string& outfit, const Transform& t, floa
 
 namespace {
 
-void draw_figure(Pixmap& pm, const PetRenderInput& f) {
+// The first sheet row of the frame holding a painted pixel; nothing for an empty
+// frame or one outside the sheet.
+std::optional<std::int32_t> first_painted_row(const ImageView& sheet, const FrameRaw& frame) {
+  const auto& r = frame.r;
+  const std::int64_t x0 = std::max(r[0], 0), x1 = std::min<std::int64_t>(std::int64_t(r[0]) + r[2], sheet.width);
+  const std::int64_t y0 = std::max(r[1], 0), y1 = std::min<std::int64_t>(std::int64_t(r[1]) + r[3], sheet.height);
+  for (std::int64_t y = y0; y < y1; ++y)
+    for (std::int64_t x = x0; x < x1; ++x)
+      if (sheet.pixels[(y * sheet.width + x) * 4 + 3] != 0) return std::int32_t(y);
+  return std::nullopt;
+}
+
+// The highest pixmap y of the figure as drawn: its topmost painted row, leaned and
+// scaled, and the top of its outfit.
+std::optional<float> drawn_top(const PetRenderInput& f, const Transform& sprite, bool with_outfit) {
+  std::optional<std::int32_t> row = first_painted_row(f.pixels, f.frame);
+  if (!row) return std::nullopt;
+  float top = INFINITY;
+  auto include = [&](const Transform& t, float x, float y) {
+    t.apply(x, y);
+    top = std::min(top, y);
+  };
+  const float v = float(*row - f.frame.r[1]);
+  include(sprite, 0, v);
+  include(sprite, float(f.frame.r[2]), v);
+  if (with_outfit) {
+    if (auto t = outfit_transform(f, sprite)) {
+      // Every outfit lies within 10 units of its centre line and 17 above its base.
+      include(*t, -10, -17);
+      include(*t, 10, -17);
+    }
+  }
+  return top;
+}
+
+// Draws one figure; returns the top of what it drew.
+std::optional<float> draw_figure(Pixmap& pm, const PetRenderInput& f) {
   const auto& r = f.frame.r;
-  if (r[2] <= 0 || r[3] <= 0 || !(f.opacity > 0) || !sheet_usable(f.pixels)) return;
+  if (r[2] <= 0 || r[3] <= 0 || !(f.opacity > 0) || !sheet_usable(f.pixels)) return std::nullopt;
   const Transform sprite = place_sprite(f);
-  if (!sprite.is_finite()) return;
+  if (!sprite.is_finite()) return std::nullopt;
   draw_image_rect(pm, f.pixels, {r[0], r[1], r[2], r[3]}, sprite, f.opacity, Sampling::nearest);
 
   if (f.blink && f.frame.bl && sheet_usable(f.plain_pixels)) {
@@ -99,9 +136,11 @@ void draw_figure(Pixmap& pm, const PetRenderInput& f) {
     }
   }
 
-  if (f.outfit && *f.outfit != "none" && f.opacity > 0.01f) {
+  const bool with_outfit = f.outfit && *f.outfit != "none" && f.opacity > 0.01f;
+  if (with_outfit) {
     if (auto t = outfit_transform(f, sprite)) draw_outfit(pm, *f.outfit, *t, std::min(f.opacity, 1.0f));
   }
+  return drawn_top(f, sprite, with_outfit);
 }
 
 }  // namespace
@@ -112,13 +151,19 @@ void render_pet(Pixmap& pm, const std::vector<PetRenderInput>& figures, const st
   const float u = std::isfinite(ui_scale) && ui_scale > 0 ? ui_scale : 1.0f;
   if (effects.panel) draw_panel(pm, effects.panel->x, effects.panel->y, effects.panel->width, effects.panel->height, u);
   if (effects.toy && drawn_behind_pet(effects.toy->kind)) draw_toy(pm, *effects.toy, effects.ground_y, u);
-  for (const PetRenderInput& f : figures) draw_figure(pm, f);
+  std::optional<float> first_top;
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    std::optional<float> top = draw_figure(pm, figures[i]);
+    if (i == 0) first_top = top;
+  }
   if (effects.toy && !drawn_behind_pet(effects.toy->kind)) draw_toy(pm, *effects.toy, effects.ground_y, u);
   for (const Particle& p : effects.particles) draw_particle(pm, font, p, effects.language, u);
   if (bubble && !figures.empty()) {
     const PetRenderInput& first = figures.front();
     float sit = first.atlas ? first.atlas->sit : 0.0f;
-    draw_bubble(pm, font, bubble->request, bubble->placement, first.x, sit, u);
+    BubblePlacement placement = bubble->placement;
+    placement.figure_top = first_top;
+    draw_bubble(pm, font, bubble->request, placement, first.x, sit, u);
   }
 }
 

@@ -47,8 +47,9 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   if (s.speech && !figures.empty()) {
     // The bubble rises with the pet, so a jump never carries the pet into it.
     const float feet = ground - figures.front().lift;
-    bubble = BubbleDraw{{s.speech->text, s.speech->style, s.speech->opacity},
-                        {std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), feet, !s.habitat.top_mode}};
+    const BubblePlacement placement{std::int32_t(pixmap.width()), std::int32_t(pixmap.height()), feet,
+                                    !s.habitat.top_mode, std::nullopt};
+    bubble = BubbleDraw{{s.speech->text, s.speech->style, s.speech->opacity}, placement};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);
   return united(before, pixmap.drawn_bounds());

@@ -13,7 +13,7 @@ const Font& ui_font() {
 }
 
 BubblePlacement area(std::int32_t w = 800, std::int32_t h = 300, float anchor = 200, bool above = true) {
-  return {w, h, anchor, above};
+  return {w, h, anchor, above, std::nullopt};
 }
 
 TEST(Bubble, EmbeddedFontAlwaysLoads) {
@@ -47,9 +47,23 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
   EXPECT_GT(wrapped, 300 - 11);
 
   BubbleLayout below = layout_bubble(ui_font(), req, area(800, 300, 20, false), 400, 30, 1);
-  EXPECT_FLOAT_EQ(below.y0, 20 + 30 + 16);
+  EXPECT_FLOAT_EQ(below.y0, 20 + 4 + 6) << "the tail tip 4 px under the feet, whatever the seated height";
   BubbleLayout high = layout_bubble(ui_font(), req, area(800, 300, 10, true), 400, 30, 1);
   EXPECT_FLOAT_EQ(high.y0, 4) << "kept inside the top";
+}
+
+TEST(Bubble, TailPointsAboveTheDrawnFigureWhenItIsTallerThanItsSeat) {
+  BubbleRequest req{"hi there", SpeechStyle::normal, 1};
+  BubblePlacement tall = area();
+  tall.figure_top = 200 - 57;  // a tall bird whose head rises far above its seated height
+  BubbleLayout b = layout_bubble(ui_font(), req, tall, 400, 30, 1);
+  EXPECT_FLOAT_EQ(b.y0 + b.height + 6, 200 - 57 - 4) << "the tail tip 4 px above the head";
+  BubblePlacement short_figure = area();
+  short_figure.figure_top = 200 - 20;
+  EXPECT_FLOAT_EQ(layout_bubble(ui_font(), req, short_figure, 400, 30, 1).y0, 200 - 30 - 10 - 26 - 6)
+      << "a figure below its seated height keeps the usual place";
+  BubblePlacement low_area = area(800, 60, 55, false);
+  EXPECT_FLOAT_EQ(layout_bubble(ui_font(), req, low_area, 400, 30, 1).y0, 60 - 26 - 4) << "kept inside the bottom";
 }
 
 TEST(Bubble, LongTextWrapsAtWordsOntoThreeLinesThenEndsWithAnEllipsis) {

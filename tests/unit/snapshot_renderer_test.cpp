@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "render/store_art.h"
+
 namespace burrowly {
 namespace {
 
@@ -88,6 +92,45 @@ TEST(SnapshotRenderer, BubbleRisesWithALiftedPet) {
   Pixmap jumping = *Pixmap::create(200, 200);
   render_snapshot(jumping, s, art.lookup(), font);
   EXPECT_EQ(first_painted_row(jumping, 40), first_painted_row(grounded, 40) - 30);
+}
+
+// Every pixel the pet paints without a bubble comes out the same with one: the
+// bubble covers no part of the animal or its hat, on either lane and display scale.
+TEST(SnapshotRenderer, TheBubbleNeverCoversTheTallestAnimal) {
+  if (embedded_blobs().size() == 0) GTEST_SKIP() << "built without the art set";
+  AssetStore store;
+  const FigureArtLookup lookup = store_art_lookup(store);
+  const Font font = embedded_ui_font();
+  for (bool top_lane : {false, true})
+    for (float scale : {1.0f})
+      for (const char* outfit : {"", "party"}) {
+        DrawSnapshot s;
+        s.display_scale = scale;
+        s.habitat.top_mode = top_lane;
+        s.habitat.ground_y = top_lane ? 130 * scale : 150 * scale;
+        FigureSnapshot f;
+        f.species = "flamingo";
+        f.clip = "walk";
+        f.x = 150 * scale;
+        f.facing = 1;
+        if (*outfit) f.outfit = outfit;
+        s.figures = {f};
+        Pixmap bare = *Pixmap::create(std::uint32_t(300 * scale), std::uint32_t(300 * scale));
+        render_snapshot(bare, s, lookup, font);
+        s.speech = SpeechSnapshot{"a rather long sentence that wraps onto a second line in its bubble",
+                                  SpeechStyle::normal, 1};
+        Pixmap spoken = *Pixmap::create(bare.width(), bare.height());
+        render_snapshot(spoken, s, lookup, font);
+        std::size_t figure = 0, covered = 0;
+        for (std::size_t i = 0; i < bare.byte_size(); i += 4) {
+          if (bare.data()[i + 3] == 0) continue;
+          ++figure;
+          covered += std::memcmp(bare.data() + i, spoken.data() + i, 4) != 0;
+        }
+        SCOPED_TRACE(std::string(top_lane ? "top lane" : "taskbar") + " scale " + std::to_string(scale) + " " + outfit);
+        EXPECT_GT(figure, 500u);
+        EXPECT_EQ(covered, 0u);
+      }
 }
 
 }  // namespace
