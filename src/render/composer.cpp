@@ -13,6 +13,13 @@ Transform rotate_about(float radians, float px, float py) {
   return Transform::translate(px, py).after(Transform::rotate(radians)).after(Transform::translate(-px, -py));
 }
 
+float display_factor(const PetRenderInput& f) {
+  return std::isfinite(f.display_scale) && f.display_scale > 0 ? f.display_scale : 1.0f;
+}
+
+// Sheet pixels to pixmap pixels: the pet size times the display scale.
+float figure_scale(const PetRenderInput& f) { return (f.atlas ? f.atlas->scale : 1.0f) * display_factor(f); }
+
 bool sheet_usable(const ImageView& sheet) {
   return sheet.pixels && sheet.width > 0 && sheet.height > 0;
 }
@@ -20,7 +27,7 @@ bool sheet_usable(const ImageView& sheet) {
 }  // namespace
 
 Transform place_sprite(const PetRenderInput& f) {
-  const float scale = f.atlas ? f.atlas->scale : 1.0f;
+  const float scale = figure_scale(f);
   // The anchor lands on a pixel corner, so the texel grid keeps one phase while the
   // pet moves and nearest sampling does not shimmer.
   const float px = std::round(f.x), py = std::round(f.y - f.lift);
@@ -36,9 +43,9 @@ Transform place_sprite(const PetRenderInput& f) {
 std::optional<Transform> outfit_transform(const PetRenderInput& f, const Transform& sprite) {
   if (!f.frame.hat) return std::nullopt;
   const auto& hat = *f.frame.hat;
-  const float scale = f.atlas ? f.atlas->scale : 1.0f;
+  const float size = f.atlas ? f.atlas->scale : 1.0f;
   const bool mirrored = f.facing < 0;
-  float k = std::max(scale * f.frame.paw, 7.5f) / 10;
+  float k = std::max(size * f.frame.paw, 7.5f) / 10 * display_factor(f);
   double degrees = double(f.skew + f.angle) * kDegreesPerRadian + (mirrored ? -hat[2] : hat[2]);
   float radians = float(degrees / kDegreesPerRadian);
   float hx = hat[0], hy = hat[1];
@@ -160,7 +167,7 @@ void render_pet(Pixmap& pm, const std::vector<PetRenderInput>& figures, const st
   for (const Particle& p : effects.particles) draw_particle(pm, font, p, effects.language, u);
   if (bubble && !figures.empty()) {
     const PetRenderInput& first = figures.front();
-    float sit = first.atlas ? first.atlas->sit : 0.0f;
+    float sit = (first.atlas ? first.atlas->sit : 0.0f) * display_factor(first);
     BubblePlacement placement = bubble->placement;
     placement.figure_top = first_top;
     draw_bubble(pm, font, bubble->request, placement, first.x, sit, u);

@@ -20,6 +20,7 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
     in.pixels = a->pixels;
     in.plain_pixels = a->plain_pixels;
     in.atlas = a->atlas;
+    in.display_scale = u;
     in.frame = *frame;
     in.x = fig.x;
     in.y = ground + fig.bob;

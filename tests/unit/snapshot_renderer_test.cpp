@@ -102,7 +102,7 @@ TEST(SnapshotRenderer, TheBubbleNeverCoversTheTallestAnimal) {
   const FigureArtLookup lookup = store_art_lookup(store);
   const Font font = embedded_ui_font();
   for (bool top_lane : {false, true})
-    for (float scale : {1.0f})
+    for (float scale : {1.0f, 2.0f})
       for (const char* outfit : {"", "party"}) {
         DrawSnapshot s;
         s.display_scale = scale;

@@ -1,9 +1,11 @@
 // The shipped art drawn walking and running (leaning, squashed, mirrored) at every
-// pet size stays pixel art: every opaque pixel of the drawn
+// pet size and at display scale 2 stays pixel art: every opaque pixel of the drawn
 // sprite is one of its sheet's own colours, never a blend of neighbouring texels.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <unordered_set>
 
@@ -33,6 +35,7 @@ struct Pose {
 
 struct Tally {
   std::size_t opaque = 0, own = 0;
+  std::uint32_t top = UINT32_MAX;  // the first row with an opaque pixel
   double share() const { return opaque ? double(own) / double(opaque) : 0; }
 };
 
@@ -63,12 +66,13 @@ Tally draw_and_count(AssetStore& store, const std::string& species, const std::s
   for (std::size_t i = 0; i < std::size_t(p.width()) * p.height(); ++i) {
     if (p.data()[i * 4 + 3] != 255) continue;
     ++t.opaque;
+    t.top = std::min<std::uint32_t>(t.top, std::uint32_t(i / p.width()));
     t.own += colours.count(word_at(p.data() + i * 4));
   }
   return t;
 }
 
-// Nearest sampling copies texels, so no size needs a looser bound than
+// Nearest sampling copies texels, so no size or scale needs a looser bound than
 // another: every opaque pixel must be a sheet colour.
 TEST(SpriteSampling, WalkingAndRunningPetsKeepTheSheetColoursAtEverySizeAndScale) {
   if (embedded_blobs().size() == 0) GTEST_SKIP() << "built without the art set";
@@ -78,7 +82,7 @@ TEST(SpriteSampling, WalkingAndRunningPetsKeepTheSheetColoursAtEverySizeAndScale
     const char* size;
     float display_scale;
   };
-  for (const Case c : {Case{"S", 1}, Case{"M", 1}, Case{"L", 1}})
+  for (const Case c : {Case{"S", 1}, Case{"M", 1}, Case{"L", 1}, Case{"M", 2}, Case{"S", 2}})
     for (const char* species : {"corgi", "cat", "flamingo", "ladybug"})
       for (const Pose& pose : poses) {
         const Tally t = draw_and_count(store, species, c.size, c.display_scale, pose);
@@ -87,6 +91,19 @@ TEST(SpriteSampling, WalkingAndRunningPetsKeepTheSheetColoursAtEverySizeAndScale
         EXPECT_GT(t.opaque, 100u) << "the pet is drawn";
         EXPECT_EQ(t.own, t.opaque) << "own colours: " << t.share() * 100 << " %";
       }
+}
+
+TEST(SpriteSampling, OnAScaledDisplayThePetIsDrawnThatMuchLarger) {
+  if (embedded_blobs().size() == 0) GTEST_SKIP() << "built without the art set";
+  AssetStore store;
+  const Pose upright{"walk", 0, 1, 1};
+  for (const char* species : {"corgi", "flamingo"}) {
+    const Tally one = draw_and_count(store, species, "M", 1, upright);
+    const Tally two = draw_and_count(store, species, "M", 2, upright);
+    // The ground line is row 300; heights above it double, within a pixel's rounding.
+    EXPECT_NEAR(double(300 - two.top), 2.0 * double(300 - one.top), 2.0) << species;
+    EXPECT_NEAR(double(two.opaque), 4.0 * double(one.opaque), 0.02 * 4.0 * double(one.opaque)) << species;
+  }
 }
 
 }  // namespace
