@@ -1,5 +1,6 @@
 #include "scenarios.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -27,25 +28,33 @@ Stimulus at_pet(const PetEngine& engine, float dx, bool press = false) {
 
 bool crossed(float t, float dt, float mark) { return t <= mark && t + dt > mark; }
 
-const std::array<Scenario, 13> kScenarios{{
-    {"idle", 60, 0, [](PetEngine&, float, float) { return calm(); }},
-    {"say", 6, 0,
-     [](PetEngine& e, float t, float dt) {
-       if (crossed(t, dt, 0.5f)) e.on_signal(SayMsg{"build finished", std::nullopt});
+// The cursor wiggling `lead` pixels (scaled) ahead of the pet in its lane, so the pet
+// follows: walking while the cursor stays near, running once it is far.
+Stimulus lure(const PetEngine& e, float lead, float t) {
+  Stimulus s = calm();
+  const HabitatRect rect = e.habitat();
+  const float scale = std::max(e.monitors()[e.monitor_index()].scale, 1.0f);
+  const float x = std::clamp(e.x() + lead * scale, 0.0f, float(rect.width - 1));
+  s.input.cursor_x = rect.x + static_cast<int>(x) + (static_cast<int>(t * 30) % 2);
+  s.input.cursor_y = rect.y + static_cast<int>(rect.ground_y - 20 * scale);
+  return s;
+}
+
+const std::array<Scenario, 14> kScenarios{{
+    {"idle", 60, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); }},
+    {"say", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string& text) {
+       if (crossed(t, dt, 0.5f)) e.on_signal(SayMsg{text, std::nullopt});
        return calm();
      }},
-    {"ok", 6, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"ok", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.5f)) e.on_signal(OkMsg{""});
        return calm();
      }},
-    {"fail", 6, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"fail", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.5f)) e.on_signal(FailMsg{"tests failed"});
        return calm();
      }},
-    {"follow", 12, 0,
-     [](PetEngine& e, float t, float) {
+    {"follow", 12, 0, false, [](PetEngine& e, float t, float, const std::string&) {
        Stimulus s = calm();
        const HabitatRect rect = e.habitat();
        // Sweep across the lane and back, then hold still for a pounce.
@@ -54,35 +63,31 @@ const std::array<Scenario, 13> kScenarios{{
        s.input.cursor_y = rect.y + static_cast<int>(rect.ground_y) - 30;
        return s;
      }},
-    {"stroke", 5, 0,
-     [](PetEngine& e, float t, float) {
+    {"stroke", 5, 0, false, [](PetEngine& e, float t, float, const std::string&) {
        const float phase = std::fmod(t * 4, 2.0f);
        return at_pet(e, t < 0.2f ? 0 : (phase < 1 ? 10 * phase : 10 * (2 - phase)) - 5);
      }},
-    {"triple", 5, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"triple", 5, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        const bool press = crossed(t, dt, 0.5f) || crossed(t, dt, 0.9f) || crossed(t, dt, 1.3f);
        return at_pet(e, 6, press);
      }},
-    {"ball", 12, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"ball", 12, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.2f)) e.throw_ball();
        return calm();
      }},
-    {"sleep", 14, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"sleep", 14, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.5f) || crossed(t, dt, 10.0f)) e.toggle_sleep();
        return calm();
      }},
-    {"species", 6, 0,
-     [](PetEngine& e, float t, float dt) {
+    {"species", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.3f)) e.change_pet(e.config().pet == "cat" ? "corgi" : "cat");
        return calm();
      }},
-    {"lunch", 12, 0, [](PetEngine&, float, float) { return calm(); }},
-    {"water", 66, 59.5f, [](PetEngine&, float, float) { return calm(); }},
-    {"cpu", 8, 0,
-     [](PetEngine&, float t, float) {
+    {"lunch", 12, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); }},
+    {"water", 66, 59.5f, false, [](PetEngine&, float, float, const std::string&) { return calm(); }},
+    {"walk", 14, 2.4f, true,
+     [](PetEngine& e, float t, float, const std::string&) { return lure(e, t < 5 ? 100 : 400, t); }},
+    {"cpu", 8, 0, false, [](PetEngine&, float t, float, const std::string&) {
        Stimulus s = calm();
        s.desktop.cpu_load = t < 6 ? 92 : 40;
        return s;

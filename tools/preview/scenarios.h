@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "engine/pet_engine.h"
@@ -18,8 +19,10 @@ struct Scenario {
   std::string_view name;
   float seconds;
   float record_from;  // frames before this time are simulated but not shown
-  // Called before every tick with the time since the start; may act on the engine.
-  std::function<Stimulus(PetEngine&, float t, float dt)> step;
+  bool figures_only;  // shows the animals alone: no bubble, no particles
+  // Called before every tick with the time since the start and the text to say; may
+  // act on the engine.
+  std::function<Stimulus(PetEngine&, float t, float dt, const std::string& text)> step;
 };
 
 std::span<const Scenario> scenarios();

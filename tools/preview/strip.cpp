@@ -32,18 +32,27 @@ void draw_label(Pixmap& sheet, int x, int y, float seconds) {
   }
 }
 
+// Premultiplied to straight alpha, as PNG stores it.
+void unpremultiply(Pixmap& pixmap) {
+  for (std::size_t i = 0; i < pixmap.byte_size(); i += 4) {
+    std::uint8_t* p = pixmap.data() + i;
+    if (p[3] == 0 || p[3] == 255) continue;
+    for (int k = 0; k < 3; ++k) p[k] = static_cast<std::uint8_t>(std::min(255, (p[k] * 255 + p[3] / 2) / p[3]));
+  }
+}
+
 }  // namespace
 
-bool write_strip(const std::string& path, const std::vector<StripFrame>& frames) {
+bool write_strip(const std::string& path, const std::vector<StripFrame>& frames, bool bare) {
   if (frames.empty()) return false;
   const std::uint32_t fw = frames[0].pixmap.width(), fh = frames[0].pixmap.height();
-  const std::uint32_t label = 16;
+  const std::uint32_t label = bare ? 0 : 16;
   // Rows of frames no wider than a screen, so a wide crop stays easy to look at.
   const std::size_t columns = std::clamp<std::size_t>(1920 / fw, 1, frames.size());
   const std::size_t rows = (frames.size() + columns - 1) / columns;
   auto sheet = Pixmap::create(fw * columns, (fh + label) * rows);
   if (!sheet) return false;
-  sheet->fill(pack_rgba(236, 238, 242, 255));
+  sheet->fill(bare ? 0 : pack_rgba(236, 238, 242, 255));
   for (std::size_t i = 0; i < frames.size(); ++i) {
     const Pixmap& src = frames[i].pixmap;
     const std::size_t left = (i % columns) * fw, top = (i / columns) * (fh + label);
@@ -53,8 +62,9 @@ bool write_strip(const std::string& path, const std::vector<StripFrame>& frames)
         std::uint8_t* d = sheet->data() + ((top + y) * sheet->width() + left + x) * 4;
         for (int k = 0; k < 4; ++k) d[k] = static_cast<std::uint8_t>(s[k] + d[k] * (255 - s[3]) / 255);
       }
-    draw_label(*sheet, static_cast<int>(left + 4), static_cast<int>(top + fh + 3), frames[i].time);
+    if (!bare) draw_label(*sheet, static_cast<int>(left + 4), static_cast<int>(top + fh + 3), frames[i].time);
   }
+  unpremultiply(*sheet);
 
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
