@@ -38,9 +38,15 @@ void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language lan
   if (s.fade <= 0 || !std::isfinite(s.px) || !std::isfinite(s.py)) return;
   const float px = s.px, py = s.py, fade = s.fade;
   switch (p.kind) {
-    case effect::sleep_z:
-      font.draw_text(pm, "z", px, py, (10.5f + 3 * s.t) * u, faded(36, 27, 51, 230, fade));
+    case effect::sleep_z: {
+      // A light rim keeps the dark letter readable on a dark wallpaper.
+      const float size = (10.5f + 3 * s.t) * u;
+      for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+          if (dx || dy) font.draw_text(pm, "z", px + float(dx) * u, py + float(dy) * u, size, faded(255, 248, 236, 150, fade));
+      font.draw_text(pm, "z", px, py, size, faded(36, 27, 51, 230, fade));
       return;
+    }
     case effect::heart: {
       float a = 5.2f * u;
       Path heart;
@@ -122,11 +128,11 @@ void draw_toy(Pixmap& pm, const ToySnapshot& toy, float ground_y, float u) {
     case ToyKind::carrot: {
       Path body;
       body.move_to(-5, -3.4f).line_to(9, 0).line_to(-5, 3.4f).quad_to(-7.8f, 0, -5, -3.4f).close();
-      Path leaf;
-      leaf.add_polygon({{-6.4f, -0.8f}, {-11, -4.4f}, {-8.6f, -0.4f}});
-      leaf.add_polygon({{-6.4f, -0.2f}, {-12, 0}, {-6.4f, 0.6f}});
-      leaf.add_polygon({{-6.4f, 0.8f}, {-11, 4.4f}, {-8.6f, 0.4f}});
-      fill_and_outline(pm, leaf, faded(82, 196, 106, 255, op), 1.2f, op, t);
+      // Three broad leaves fanning out from the top, thinly outlined so their green shows.
+      for (float tilt : {-0.6f, 0.0f, 0.6f}) {
+        const Transform leaf = t.after(Transform::translate(-6, 0)).after(Transform::rotate(tilt));
+        fill_and_outline(pm, Path().add_oval(-3.6f, 0, 3.8f, 1.9f), faded(82, 196, 106, 255, op), 0.8f, op, leaf);
+      }
       fill_and_outline(pm, body, faded(242, 134, 48, 255, op), 1.2f, op, t);
       return;
     }

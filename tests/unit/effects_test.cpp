@@ -94,5 +94,33 @@ TEST(Effects, ToysNeedOpacityAboveOnePercent) {
   EXPECT_EQ(ball.data()[(94 * 120 + 58) * 4 + 0], 230);
 }
 
+// Counts the pixels whose straight colour passes the test, among those at least half opaque.
+template <class Test>
+std::size_t count_pixels(const Pixmap& p, Test test) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < p.byte_size(); i += 4) {
+    const std::uint8_t* px = p.data() + i;
+    if (px[3] < 128) continue;
+    n += test(px[0] * 255 / px[3], px[1] * 255 / px[3], px[2] * 255 / px[3]);
+  }
+  return n;
+}
+
+TEST(Effects, SleepZHasALightRimAroundItsDarkLetter) {
+  Pixmap p = blank();
+  draw_particle(p, ui_font(), {effect::sleep_z, 50, 60, 0, 0, 2}, Language::en, 2);
+  EXPECT_GT(count_pixels(p, [](int r, int g, int b) { return r + g + b < 200; }), 20u) << "the dark letter";
+  EXPECT_GT(count_pixels(p, [](int r, int g, int b) { return r + g + b > 600; }), 20u)
+      << "a light rim that shows on a dark wallpaper";
+}
+
+TEST(Effects, CarrotLeavesShowTheirGreen) {
+  Pixmap p = blank();
+  draw_toy(p, {ToyKind::carrot, 60, 0, 0, 1, 0}, 80, 4);
+  const std::size_t green = count_pixels(p, [](int r, int g, int b) { return g > 150 && g > r + 40 && g > b + 40; });
+  const std::size_t orange = count_pixels(p, [](int r, int g, int b) { return r > 200 && g > 100 && b < 90; });
+  EXPECT_GT(green, orange / 4) << "leaves are green, not outline";
+}
+
 }  // namespace
 }  // namespace burrowly
