@@ -26,12 +26,13 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
     b.lines.push_back({std::move(text), 0, 0, width});
   }
   const float extra_lines = b.lines.empty() ? 0 : float(b.lines.size() - 1);
-  b.width = std::clamp(b.text_width + 2 * pad_x, 48 * u, 300 * u);
+  // Body and text start on whole pixels, so the frame and the glyphs stay crisp.
+  b.width = std::round(std::clamp(b.text_width + 2 * pad_x, 48 * u, 300 * u));
   b.height = b.font_size + extra_lines * line_step + 2 * pad_y;
 
   // An area narrower than the bubble and its margins keeps the bubble at the left margin.
   float low = 8 * u, high = std::max(placement.area_width - b.width - 8 * u, 8.0f);
-  b.x0 = high < low ? low : std::clamp(pet_x - b.width / 2, low, high);
+  b.x0 = std::round(high < low ? low : std::clamp(pet_x - b.width / 2, low, high));
   constexpr float kTail = 6;
   if (placement.above) {
     float tip = placement.anchor_y - sit - 10 * u;
@@ -40,13 +41,13 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
   } else {
     b.y0 = placement.anchor_y + 4 * u + kTail * u;
   }
-  b.y0 = std::max(std::min(b.y0, placement.area_height - b.height - 4 * u), 4 * u);
+  b.y0 = std::round(std::max(std::min(b.y0, placement.area_height - b.height - 4 * u), 4 * u));
 
   b.tail_x = std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u));
   for (std::size_t i = 0; i < b.lines.size(); ++i) {
     BubbleLine& line = b.lines[i];
-    line.x = b.x0 + (b.width - line.width) / 2;
-    line.baseline = b.y0 + pad_y + 0.86f * b.font_size + float(i) * line_step;
+    line.x = std::round(b.x0 + (b.width - line.width) / 2);
+    line.baseline = std::round(b.y0 + pad_y + 0.86f * b.font_size + float(i) * line_step);
   }
   return b;
 }

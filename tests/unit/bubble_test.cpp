@@ -26,13 +26,15 @@ TEST(Bubble, GeometryAtScaleOneAndTwo) {
   BubbleLayout one = layout_bubble(ui_font(), req, area(), 400, 30, 1);
   EXPECT_EQ(one.font_size, 12);
   EXPECT_EQ(one.height, 26);
-  EXPECT_FLOAT_EQ(one.width, std::max(one.text_width + 22, 48.0f));
-  EXPECT_FLOAT_EQ(one.x0, 400 - one.width / 2);
+  EXPECT_FLOAT_EQ(one.width, std::round(std::max(one.text_width + 22, 48.0f)));
+  EXPECT_FLOAT_EQ(one.x0, std::round(400 - one.width / 2));
   EXPECT_FLOAT_EQ(one.y0, 200 - 30 - 10 - 26 - 6);
   ASSERT_EQ(one.lines.size(), 1u);
   EXPECT_EQ(one.lines[0].text, "hi there");
-  EXPECT_FLOAT_EQ(one.lines[0].baseline, one.y0 + 7 + 0.86f * 12);
-  EXPECT_FLOAT_EQ(one.lines[0].x, one.x0 + (one.width - one.text_width) / 2);
+  EXPECT_FLOAT_EQ(one.lines[0].baseline, std::round(one.y0 + 7 + 0.86f * 12));
+  EXPECT_FLOAT_EQ(one.lines[0].x, std::round(one.x0 + (one.width - one.text_width) / 2));
+  for (float v : {one.x0, one.y0, one.width, one.lines[0].x, one.lines[0].baseline})
+    EXPECT_EQ(v, std::floor(v)) << "on whole pixels";
 
   BubbleLayout two = layout_bubble(ui_font(), req, area(), 400, 30, 2);
   EXPECT_EQ(two.font_size, 24);
