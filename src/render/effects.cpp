@@ -41,9 +41,10 @@ void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language lan
     case effect::sleep_z: {
       // A light rim keeps the dark letter readable on a dark wallpaper.
       const float size = (10.5f + 3 * s.t) * u;
+      const std::uint32_t rim = faded(255, 248, 236, 150, fade);
       for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
-          if (dx || dy) font.draw_text(pm, "z", px + float(dx) * u, py + float(dy) * u, size, faded(255, 248, 236, 150, fade));
+          if (dx || dy) font.draw_text(pm, "z", px + float(dx) * u, py + float(dy) * u, size, rim);
       font.draw_text(pm, "z", px, py, size, faded(36, 27, 51, 230, fade));
       return;
     }

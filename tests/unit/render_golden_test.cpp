@@ -79,7 +79,8 @@ Pixmap render_scene(bool blink, float lean) {
   effects.particles = {{0x110001, 84, 72, 6, 0.6f, 2.0f},
                        {0x110003, 38, 70, -4, 0.3f, 1.2f},
                        {0x266A, 96, 66, 5, 0.2f, 1.6f}};
-  BubbleDraw bubble{{"Hi there!", SpeechStyle::normal, 1}, {std::int32_t(kW), std::int32_t(kH), 100, true, std::nullopt}};
+  const BubblePlacement placement{std::int32_t(kW), std::int32_t(kH), 100, true, std::nullopt};
+  BubbleDraw bubble{{"Hi there!", SpeechStyle::normal, 1}, placement};
   Pixmap p = *Pixmap::create(kW, kH);
   render_pet(p, {pet}, bubble, effects, embedded_ui_font(), 1);
   return p;

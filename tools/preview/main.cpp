@@ -87,10 +87,10 @@ std::optional<Options> parse_options(int argc, char** argv) {
 std::optional<LocalTime> day_at(const std::string& date, int hour) {
   int y = 0, m = 0, d = 0;
   if (date.size() != 10 || std::sscanf(date.c_str(), "%4d-%2d-%2d", &y, &m, &d) != 3) return std::nullopt;
-  const std::chrono::year_month_day ymd{std::chrono::year(y), std::chrono::month(unsigned(m)), std::chrono::day(unsigned(d))};
+  using namespace std::chrono;
+  const year_month_day ymd{year(y), month(unsigned(m)), day(unsigned(d))};
   if (!ymd.ok()) return std::nullopt;
-  const auto weekday = std::chrono::weekday(std::chrono::sys_days(ymd)).c_encoding();
-  return LocalTime{y, m, d, hour, 0, int(weekday)};
+  return LocalTime{y, m, d, hour, 0, int(weekday(sys_days(ymd)).c_encoding())};
 }
 
 Config scenario_config(std::string_view scenario, const Options& o) {
