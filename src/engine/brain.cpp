@@ -92,6 +92,7 @@ void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& d
     run_spontaneous_starts(dt, desktop);
     step_activity(dt, desktop);
   }
+  fall_unless_held(dt);
   advance_clip(dt);
   if (body_.step(dt, scale(), clip_name_, x_, lift_, facing_)) redraw_ = true;
 }
@@ -466,6 +467,7 @@ void PetEngine::step_scene(float dt) {
   }
   if (scene.stage == 2) {
     x_ = std::clamp(new_figure.x, 40.0f, std::max(w - 40, 50.0f));
+    lift_ = 0;  // the pet takes over where the newcomer stands
     facing_ = new_figure.facing;
     reset_body(facing_);
     become_idle(2.5f);

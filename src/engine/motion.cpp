@@ -100,6 +100,20 @@ void PetEngine::step_jump(JumpActivity& jump, float dt) {
   if (jump.elapsed > 0.25f && lift_ <= 0) become_idle(2);
 }
 
+void PetEngine::fall_unless_held(float dt) {
+  const bool held = std::holds_alternative<JumpActivity>(activity_) ||
+                    (std::holds_alternative<FlyActivity>(activity_) && std::get<FlyActivity>(activity_).stage == 1) ||
+                    (std::holds_alternative<WalkActivity>(activity_) && habitat().top_mode && habitat().notch);
+  if (held || lift_ <= 0) {
+    fall_speed_ = 0;
+    return;
+  }
+  // The jump's gravity, so a pet dropped mid-leap lands the way a jump does.
+  fall_speed_ -= 620 * scale() * dt;
+  lift_ = std::max(0.0f, lift_ + dt * fall_speed_);
+  redraw_ = true;
+}
+
 void PetEngine::step_fly(FlyActivity& fly, float dt) {
   const float s = scale();
   const float w = width();

@@ -156,6 +156,8 @@ class PetEngine {
   void step_splash(SplashActivity& splash, float dt);
   void escape_blocked_monitor();
   void face_cursor_while_idle();
+  // Lets a pet that the activity does not hold up fall back to its ground.
+  void fall_unless_held(float dt);
 
   // Toys and interactions.
   void track_cursor(const InputSnapshot& input);  // movement since the previous tick
@@ -176,7 +178,7 @@ class PetEngine {
   std::size_t monitor_index_ = 0;
   EngineServices services_;
 
-  float x_ = 0, lift_ = 0, vertical_speed_ = 0, facing_ = -1, bob_ = 0;
+  float x_ = 0, lift_ = 0, vertical_speed_ = 0, fall_speed_ = 0, facing_ = -1, bob_ = 0;
   ActivityState activity_;
 
   std::string clip_name_ = "sit";
