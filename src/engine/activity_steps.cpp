@@ -110,7 +110,7 @@ void PetEngine::step_lunch(LunchActivity& a, float dt) {
     if (a.elapsed > 4.2f) {
       a.stage = 2;
       a.elapsed = 0;
-      if (config_.chatty) say(line(language(), Ui::your_turn_to_eat), 2.8f);
+      if (config_.chatty && !whole_line_showing()) say(line(language(), Ui::your_turn_to_eat), 2.8f);
     }
   } else {
     a.elapsed += dt;

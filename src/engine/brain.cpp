@@ -178,7 +178,7 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
   last_power_ = power;
 
   if (!desktop.on_mains_power && desktop.has_battery && desktop.battery_percent <= 18 &&
-      battery_cooldown_ <= 0) {
+      battery_cooldown_ <= 0 && !whole_line_showing()) {
     battery_cooldown_ = 300;
     say(line(language(), Ui::plug_me_in), 3.8f);
   }
@@ -190,14 +190,15 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
   }
   last_online_ = online;
 
-  if (desktop.cpu_load >= 84) {
+  // The load lines wait until a line being read has ended.
+  if (desktop.cpu_load >= 84 && !whole_line_showing()) {
     if (!hot_latch_ && hot_cooldown_ <= 0) {
       hot_latch_ = true;
       hot_cooldown_ = 120;
       say(cpu_heat_line(language(), desktop.cpu_load), 3.5f);
       if (!config_.forced_sleep && activity() == Activity::idle) activity_ = OverheatedActivity{0, 0.2f};
     }
-  } else if (desktop.cpu_load <= 58 && hot_latch_) {
+  } else if (desktop.cpu_load <= 58 && hot_latch_ && !whole_line_showing()) {
     hot_latch_ = false;
     if (cool_cooldown_ <= 0) {
       cool_cooldown_ = 90;
@@ -205,7 +206,7 @@ void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {
     }
   }
 
-  if (desktop.memory_load >= 91 && memory_cooldown_ <= 0) {
+  if (desktop.memory_load >= 91 && memory_cooldown_ <= 0 && !whole_line_showing()) {
     memory_cooldown_ = 240;
     say(line(language(), Ui::memory_tight), 3.5f);
   }
@@ -356,7 +357,7 @@ void PetEngine::on_signal(const SignalMsg& message) {
   config_.pet_hidden = false;
   config_.forced_sleep = false;
   const auto cheer = [&](std::string_view words, float seconds) {
-    say(words, seconds);
+    say_whole(words, seconds);
     spawn(effect::sparkle, x_, bubble_anchor_y(), 0, 1.1f);
     start_fidget("happy", true, 1.6f, 8.5f);
   };
@@ -366,7 +367,7 @@ void PetEngine::on_signal(const SignalMsg& message) {
   } else if (const auto* ok = std::get_if<OkMsg>(&message)) {
     cheer(blank(ok->text) ? line(language(), Ui::ok_reaction) : std::string_view(ok->text), 4.2f);
   } else if (const auto* fail = std::get_if<FailMsg>(&message)) {
-    say(blank(fail->text) ? line(language(), Ui::fail_reaction) : std::string_view(fail->text), 4.5f);
+    say_whole(blank(fail->text) ? line(language(), Ui::fail_reaction) : std::string_view(fail->text), 4.5f);
     speech_style_ = SpeechStyle::alert;
     activity_ = JumpActivity{0, 210 * scale(), -95 * scale() * facing_};
   }

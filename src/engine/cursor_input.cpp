@@ -89,11 +89,11 @@ bool PetEngine::handle_click(const InputSnapshot& input) {
     facing_ = cursor_x_ > x_ ? -1.0f : 1.0f;
     activity_ = JumpActivity{0, 230 * s, facing_ * 165 * s};
     const bool dog_like = is_dog(config_.pet) || config_.pet == "fox";
-    say(line(language(), dog_like ? Ui::ouch : Ui::hiss), 2.2f);
+    if (!whole_line_showing()) say(line(language(), dog_like ? Ui::ouch : Ui::hiss), 2.2f);
     return false;
   }
   spawn(effect::heart, x_, ground - 38 * s, 0, 1.3f);
-  if (click_times_.size() == 2 && config_.chatty) {
+  if (click_times_.size() == 2 && config_.chatty && !whole_line_showing()) {
     const bool cat = config_.pet == "cat" || config_.pet == "manul";
     say(cat ? line(language(), Ui::purr) : sound_word(language(), config_.pet), 1.8f);
   }

@@ -108,7 +108,15 @@ void PetEngine::say(std::string_view text, float seconds) {
   speech_age_ = 0;
   speech_duration_ = std::max(seconds, 1.5f);
   speech_style_ = SpeechStyle::normal;
+  speech_whole_ = false;
   redraw_ = true;
+}
+
+void PetEngine::say_whole(std::string_view text, float seconds) {
+  say(text, seconds);
+  speech_whole_ = true;
+  // The lines that wait for the cool-down wait for this one too.
+  speech_cooldown_ = std::max(speech_cooldown_, speech_duration_);
 }
 
 void PetEngine::spawn(std::uint32_t kind, float x, float y, float drift, float life) {

@@ -82,6 +82,10 @@ class PetEngine {
 
   // Shows a speech bubble for at least 1.5 s.
   void say(std::string_view text, float seconds);
+  // Shows a line meant to be read whole, such as a message from the command line:
+  // until it ends, only another such line takes its place.
+  void say_whole(std::string_view text, float seconds);
+  bool whole_line_showing() const { return speech_whole_ && speech_text_; }
   // Window y above which the speech bubble and signal sparkles sit.
   float bubble_anchor_y() const;
 
@@ -189,6 +193,7 @@ class PetEngine {
   std::optional<std::string> speech_text_;
   float speech_age_ = 0, speech_duration_ = 0;
   SpeechStyle speech_style_ = SpeechStyle::normal;
+  bool speech_whole_ = false;
 
   std::vector<Particle> particles_;
 
