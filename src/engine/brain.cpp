@@ -135,31 +135,34 @@ void PetEngine::run_water_reminder(float dt) {
 }
 
 void PetEngine::run_day_events() {
+  // Each day line waits until the line being read has ended, and counts as said once shown.
   if (config_.lunch_hour >= 0 && now_.hour == config_.lunch_hour && now_.minute < 5 &&
-      lunch_said_ != today_ && !config_.forced_sleep) {
+      lunch_said_ != today_ && !config_.forced_sleep && !whole_line_showing()) {
     lunch_said_ = today_;
     const float upper = monitors_.empty() ? 1140.0f : std::max(width() - 60, 60.0f);
     activity_ = LunchActivity{0, std::min(upper, std::max(60.0f, x_ + 36 * facing_)), 0};
-    say(line(language(), Ui::lunchtime), 3.8f);
+    say_whole(line(language(), Ui::lunchtime), 3.8f);
   }
-  if (config_.bed_hour >= 0 && now_.hour == config_.bed_hour && now_.minute < 5 && bed_said_ != today_) {
+  if (config_.bed_hour >= 0 && now_.hour == config_.bed_hour && now_.minute < 5 && bed_said_ != today_ &&
+      !whole_line_showing()) {
     bed_said_ = today_;
-    say(line(language(), Ui::getting_late), 4.2f);
+    say_whole(line(language(), Ui::getting_late), 4.2f);
     // A real nap that ends by itself after about 35 s.
     activity_ = NapActivity{false, 0};
   }
-  if (now_.weekday == kFriday && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty) {
+  if (now_.weekday == kFriday && now_.hour >= 17 && now_.hour <= 20 && friday_said_ != today_ && config_.chatty &&
+      !whole_line_showing()) {
     friday_said_ = today_;
-    say(line(language(), Ui::happy_friday), 4.0f);
+    say_whole(line(language(), Ui::happy_friday), 4.0f);
   }
   const std::int64_t n = days_together(config_.first_day, today_);
   const auto anniversary = anniversary_line(language(), n);
-  if (anniversary && anniversary_said_ != today_ && config_.chatty) {
+  if (anniversary && anniversary_said_ != today_ && config_.chatty && !whole_line_showing()) {
     anniversary_said_ = today_;
-    say(*anniversary, 4.5f);
+    say_whole(*anniversary, 4.5f);
   }
   if (n >= 3 && config_.visit_day != today_ && run_time_ > 45 && !scene_ && !monitors_.empty() &&
-      rng_.unit() < 0.01f * last_dt_) {
+      !whole_line_showing() && rng_.unit() < 0.01f * last_dt_) {
     start_visit();
     config_.visit_day = today_;
     delay_save(1.0f);

@@ -50,6 +50,8 @@ PetEngine PetEngine::create(Config config, std::vector<MonitorInfo> monitors, En
     const Language lang = engine.language();
     if (engine.now_.hour <= 10) engine.say(line(lang, Ui::good_morning), 3.0f);
     else engine.say(sound_word(lang, engine.config_.pet), 2.5f);
+    // The reminders that wait for the cool-down let the greeting be read first.
+    engine.speech_cooldown_ = std::max(engine.speech_cooldown_, engine.speech_duration_);
   }
   return engine;
 }

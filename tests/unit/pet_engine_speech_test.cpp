@@ -1,5 +1,5 @@
-// Who waits for whom in the speech bubble: messages from the command line are read
-// whole; the pet's own remarks wait their turn.
+// Who waits for whom in the speech bubble: messages from the command line and the
+// day's lines are read whole; the pet's other remarks wait their turn.
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
@@ -60,6 +60,35 @@ TEST(PetSpeechMessages, ALaterMessageReplacesTheEarlierOne) {
   engine.tick(0.05f, EngineRig::far_input(), {});
   engine.on_signal(OkMsg{"second"});
   EXPECT_EQ(shown(engine), "second");
+}
+
+TEST(PetSpeechDayLines, FridayThatIsDaySevenSaysBothLinesInTurn) {
+  EngineRig rig;
+  rig.clock = {2026, 3, 6, 17, 0, 5};
+  Config config = quiet_config();
+  config.chatty = true;
+  config.first_day = "2026-02-28";  // 2026-03-06 is day 7
+  PetEngine engine = rig.make(config);
+  engine.tick(0.05f, EngineRig::far_input(), {});
+  EXPECT_EQ(shown(engine), "happy friday!");
+  EngineRig::run(engine, 3.8f);
+  EXPECT_EQ(shown(engine), "happy friday!");
+  EngineRig::run(engine, 0.4f);
+  EXPECT_EQ(shown(engine), "one week together!");
+}
+
+TEST(PetSpeechDayLines, StartUpGreetingIsReadBeforeTheBreakLine) {
+  EngineRig rig;
+  Config config = quiet_config();
+  config.chatty = true;
+  config.break_min = 1;
+  config.work_sec = 3000;  // a restart late in a long working day
+  PetEngine engine = rig.make(config);
+  ASSERT_EQ(shown(engine), "woof!");
+  EngineRig::run(engine, 2.3f);
+  EXPECT_EQ(shown(engine), "woof!");
+  EngineRig::run(engine, 0.5f);
+  EXPECT_EQ(shown(engine), "stretch break, hooman!");
 }
 
 }  // namespace
