@@ -106,12 +106,15 @@ void PetEngine::handle_stroke(float dt) {
   if (cursor_on_pet() && std::abs(dx) > 0.5f && !config_.forced_sleep) {
     stroke_meter_ += std::abs(dx);
     if (dx * stroke_last_dx_ <= 0) stroke_meter_ += 18;
+    // One quick pass across the pet is no stroke: it takes a back-and-forth.
+    if (dx * stroke_last_dx_ < 0) stroke_turned_ = true;
     stroke_last_dx_ = dx;
     // A pet in mid-air is not petted: it would hang there, and a jump from there would
     // carry it higher each time, out of its window.
     const bool airborne = lift_ > 0 && activity() != Activity::walk;
-    if (stroke_meter_ > 68 * s && activity() != Activity::petted && !airborne) {
+    if (stroke_meter_ > 68 * s && stroke_turned_ && activity() != Activity::petted && !airborne) {
       stroke_meter_ = 0;
+      stroke_turned_ = false;
       config_.stat_pet_today += 1;
       config_.stat_pet_all += 1;
       delay_save(2.0f);
@@ -123,6 +126,7 @@ void PetEngine::handle_stroke(float dt) {
     return;
   }
   stroke_meter_ = std::max(stroke_meter_ - 25 * dt, 0.0f);
+  if (stroke_meter_ <= 0) stroke_turned_ = false;
 }
 
 void PetEngine::run_cursor_starts(float dt) {

@@ -204,6 +204,7 @@ class PetEngine {
         stats_flush_ = 0, work_carry_ = 0, water_clock_ = 0, typing_timer_ = 0,
         stroke_meter_ = 0, stroke_last_dx_ = 0;
   std::uint32_t work_mark_ = 0;
+  bool stroke_turned_ = false;  // the cursor changed direction on the pet since the last stroke
 
   bool redraw_ = true, hot_latch_ = false;
   std::uint8_t last_power_ = 2, last_online_ = 2;

@@ -147,6 +147,21 @@ TEST(PetPlayStroking, ReversalsCompleteAStrokeSoonerAndTheCountIsSaved) {
   EXPECT_EQ(reversing_rig.saves.back().stat_pet_today, 1u);
 }
 
+TEST(PetPlayStroking, OneQuickPassAcrossThePetIsNoStrokeButBackAndForthIs) {
+  for (const float speed : {600.0f, 1200.0f}) {
+    EngineRig rig;
+    PetEngine engine = rig.make(quiet_config());
+    const float x = engine.x();
+    const float step = speed / 30;
+    settle_cursor(engine, -100);
+    for (float dx = -100 + step; dx <= 100; dx += step) engine.tick(1.0f / 30, on_pet(engine, dx - engine.x() + x), {});
+    EXPECT_NE(engine.activity(), Activity::petted) << speed << " px/s";
+    EXPECT_EQ(engine.config().stat_pet_today, 0u) << speed << " px/s";
+    for (float dx = 100 - step; dx >= -100; dx -= step) engine.tick(1.0f / 30, on_pet(engine, dx - engine.x() + x), {});
+    EXPECT_EQ(engine.config().stat_pet_today, 1u) << "back again at " << speed << " px/s";
+  }
+}
+
 TEST(PetPlayStroking, StrokesInMidJumpWaitForTheLanding) {
   EngineRig rig;
   PetEngine engine = rig.make(quiet_config());
