@@ -410,6 +410,9 @@ void PetEngine::switch_profile(std::string_view profile_id) {
   const std::string old_pet = config_.pet, old_coat = config_.coat;
   config_ = std::move(*next);
   reset_body(facing_);
+  // The new profile's sleep state holds, whatever the old one was doing.
+  if (config_.forced_sleep) activity_ = NapActivity{true, 0};
+  else if (const auto* nap = std::get_if<NapActivity>(&activity_); nap && nap->long_sleep) become_idle(2.5f);
   if (config_.pet != old_pet || config_.coat != old_coat) {
     SceneFigure old_figure{old_pet, old_coat, std::nullopt, "look", x_, -1, 0, 1};
     SceneFigure new_figure{config_.pet, config_.coat, resolved_outfit(), "run", 0, 1, 0, 1};

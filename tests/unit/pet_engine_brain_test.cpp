@@ -298,6 +298,36 @@ TEST(PetBrainScene, SpeciesChangeEndsWithTheNewcomerBesideTheOldSpot) {
   EXPECT_NEAR(engine.x(), old_x - 44, 17.0f);
 }
 
+TEST(PetBrainProfiles, SwitchToAnAwakeProfileWithTheSamePetWakesIt) {
+  EngineRig rig;
+  Config sleeping = quiet_config();
+  sleeping.forced_sleep = true;
+  PetEngine engine = PetEngine::create(sleeping, {MonitorInfo{}}, {
+      .atlas = [atlas = testing::make_atlas()](std::string_view) { return atlas; },
+      .save_config = {},
+      .load_profile = [](std::string_view id) -> std::optional<Config> {
+        Config other = quiet_config();
+        other.profile_id = std::string(id);
+        other.forced_sleep = std::string(id) == "asleep";
+        return other;
+      },
+      .local_time = [&rig] { return rig.clock; },
+      .precise_time = [&rig] { return rig.filetime; },
+  });
+  ASSERT_EQ(engine.activity(), Activity::nap);
+  engine.switch_profile("awake");
+  EXPECT_FALSE(engine.scene_running());
+  EngineRig::run(engine, 10);
+  EXPECT_FALSE(engine.config().forced_sleep);
+  EXPECT_NE(engine.clip(), "sleep");
+  EXPECT_NE(engine.activity(), Activity::nap);
+
+  engine.switch_profile("asleep");
+  EngineRig::run(engine, 1);
+  EXPECT_EQ(engine.activity(), Activity::nap);
+  EXPECT_EQ(engine.clip(), "sleep");
+}
+
 TEST(PetBrainScene, UnchangedSpeciesStartsNoScene) {
   EngineRig rig;
   PetEngine engine = rig.make(quiet_config());
