@@ -59,12 +59,11 @@ void PetEngine::step_fidget(FidgetActivity& a, float dt) {
   set_clip(has(a.clip) ? a.clip : std::string_view("sit"), a.rate);
   a.elapsed += dt;
   const std::size_t n = std::max<std::size_t>(frame_count(config_.pet, clip_name_), 1);
-  if (a.elapsed >= a.duration) {
-    if (a.clip == "wiggle" && has("shake")) start_fidget("shake", false, 1.0f, 10);
-    else become_idle(2 + 3 * rng_.unit());
-  } else if (!a.loop && a.elapsed > 0.6f * a.duration && frame_index_ + 1 >= n) {
-    become_idle(2.5f);
-  }
+  const bool over = a.elapsed >= a.duration;
+  const bool played_once = !a.loop && a.elapsed > 0.6f * a.duration && frame_index_ + 1 >= n;
+  if ((over || played_once) && a.clip == "wiggle" && has("shake")) start_fidget("shake", false, 1.0f, 10);
+  else if (over) become_idle(2 + 3 * rng_.unit());
+  else if (played_once) become_idle(2.5f);
 }
 
 void PetEngine::step_box(BoxActivity& a, float dt) {
@@ -79,7 +78,8 @@ void PetEngine::step_box(BoxActivity& a, float dt) {
     }
   } else if (a.stage == 1) {
     x_ = a.saved_x;
-    bob_ = a.wobble * std::sin(18 * run_time_);
+    // The amplitude is a share of 20 px, so that the wobble can be seen.
+    bob_ = a.wobble * 20 * scale() * std::sin(18 * run_time_);
     a.wobble *= std::exp(-7 * dt);
     set_chain({"box", "boxonly"}, 6);
     if (a.elapsed > 5) {

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "engine/animal_groups.h"
 #include "engine/chatter.h"
 #include "engine/pet_engine.h"
+#include "text/unicode.h"
 
 namespace burrowly {
 namespace {
@@ -18,9 +18,7 @@ constexpr int kFriday = 5;  // LocalTime::weekday
 
 void count_down(float& timer, float dt) { timer = std::max(timer - dt, 0.0f); }
 
-bool blank(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
-}
+bool blank(const std::string& text) { return trim_unicode_space(text).empty(); }
 
 float mood_factor(const std::string& mood) {
   if (mood == "calm") return 0.45f;
@@ -301,7 +299,7 @@ void PetEngine::choose_next(bool quiet) {
     const float r4 = rng_.unit();
     FlyActivity fly;
     fly.x = std::min(std::max(w - 40, 40.0f), std::max(40.0f, x_ + (55 * r2 + 40) * facing_ * s));
-    fly.y = 70 * s;
+    fly.y = habitat().ground_y - 70 * s;  // window y, 70 px above the ground
     fly.vx = (45 * r3 + 50) * s * (r4 < 0.5f ? 1.0f : -1.0f);
     fly.vy = 15 * s;
     activity_ = fly;
