@@ -271,6 +271,12 @@ bool PetEngine::hop_monitor(int direction) {
   return true;
 }
 
+void PetEngine::keep_walk_on_lane() {
+  // A walk under way ends on the current lane, not past its edge.
+  if (auto* walk = std::get_if<WalkActivity>(&activity_))
+    walk->target = pin(walk->target, 24 * scale(), width() - 24 * scale());
+}
+
 void PetEngine::escape_blocked_monitor() {
   const MonitorInfo* monitor = current_monitor();
   if (!monitor || !monitor->blocked || !config_.cross_monitors || monitors_.size() < 2) return;
@@ -278,6 +284,7 @@ void PetEngine::escape_blocked_monitor() {
     if (monitors_[i].blocked) continue;
     monitor_index_ = i;
     x_ = monitors_[i].width * 0.5f;
+    keep_walk_on_lane();
     reset_body(facing_);
     redraw_ = true;
     return;
@@ -288,9 +295,7 @@ void PetEngine::replace_monitors(std::vector<MonitorInfo> monitors) {
   monitors_ = std::move(monitors);
   if (monitor_index_ >= monitors_.size()) monitor_index_ = 0;
   x_ = std::min(std::max(width() - 30, 40.0f), std::max(x_, 30.0f));
-  // A walk under way ends on the new lane, not past its edge.
-  if (auto* walk = std::get_if<WalkActivity>(&activity_))
-    walk->target = pin(walk->target, 24 * scale(), width() - 24 * scale());
+  keep_walk_on_lane();
   reset_body(facing_);
   redraw_ = true;
 }

@@ -152,6 +152,7 @@ class PetEngine {
   float width() const;
   const MonitorInfo* current_monitor() const;
   void walk_to(float target, bool run, WalkFollowUp follow_up, int direction = 1);
+  void keep_walk_on_lane();
   void step_walk(WalkActivity& walk, float dt);
   void step_follow(FollowActivity& follow, float dt);
   void step_jump(JumpActivity& jump, float dt);

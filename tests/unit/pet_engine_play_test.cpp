@@ -329,6 +329,31 @@ TEST(PetPlayMonitors, WalkUnderWayStaysOnANarrowerLaneAfterReLayout) {
   EXPECT_NE(engine.activity(), Activity::walk);
 }
 
+TEST(PetPlayMonitors, WalkUnderWayStaysOnTheLaneItEscapesTo) {
+  std::vector<MonitorInfo> monitors(3);
+  monitors[0].x = -1280;
+  monitors[0].width = 1280;
+  monitors[0].primary = false;
+  monitors[2].x = 1920;
+  monitors[2].width = 3840;
+  monitors[2].primary = false;
+  EngineRig rig;
+  Config config = quiet_config();
+  config.cross_monitors = true;
+  PetEngine engine = rig.make(config, monitors);
+  ASSERT_TRUE(engine.hop_monitor(+1));  // walks in from the left edge towards x 1920
+  EngineRig::run(engine, 1);
+  ASSERT_EQ(engine.activity(), Activity::walk);
+  monitors[2].blocked = true;  // a fullscreen program: the pet leaves for the first free lane
+  engine.replace_monitors(monitors);
+  for (int tick = 0; tick < 400 && engine.activity() == Activity::walk; ++tick) {
+    engine.tick(0.05f, EngineRig::far_input(), {});
+    ASSERT_EQ(engine.monitor_index(), 0u);
+    ASSERT_LE(engine.x(), 1280.0f) << "walked off the lane at tick " << tick;
+  }
+  EXPECT_NE(engine.activity(), Activity::walk);
+}
+
 TEST(PetPlayMonitors, NarrowMonitorPinsTheJumpAtTheLowerBound) {
   MonitorInfo tiny;
   tiny.width = 30;
