@@ -1,5 +1,6 @@
 #include "engine_soak.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -35,7 +36,7 @@ Config soak_config(const std::string& id) {
   config.water_min = 1;
   config.lunch_hour = 13;
   config.bed_hour = 20;
-  if (id == "soak-top") {
+  if (id.starts_with("soak-top")) {
     config.position = Position::top;
     config.top_notch = true;
     config.size = "L";
@@ -87,7 +88,7 @@ std::optional<std::string> non_finite_in(const DrawSnapshot& s) {
 
 class SoakWorld {
  public:
-  explicit SoakWorld(std::uint64_t seed) : random_(seed) {
+  SoakWorld(std::uint64_t seed, SoakSetup setup) : random_(seed), setup_(setup) {
     atlas_ = make_atlas();
     EngineServices services;
     services.atlas = [this](std::string_view) { return atlas_; };
@@ -95,11 +96,12 @@ class SoakWorld {
     services.load_profile = [](std::string_view id) { return std::optional<Config>(soak_config(std::string(id))); };
     services.local_time = [this] { return clock(); };
     services.precise_time = [seed] { return 116444736000000000ULL + seed; };
-    engine_.emplace(PetEngine::create(soak_config("soak-a"), layout(0), std::move(services)));
+    engine_.emplace(PetEngine::create(soak_config(profile_name()), layout(next_layout()), std::move(services)));
   }
 
   PetEngine& engine() { return *engine_; }
   double time() const { return time_; }
+  std::uint64_t messages_cut_short() const { return messages_cut_short_; }
 
   void step() {
     time_ += kTick;
@@ -107,6 +109,7 @@ class SoakWorld {
     if (time_ >= mode_end_) pick_mode();
     events();
     engine_->tick(kTick, input(), desktop_);
+    check_message();
   }
 
  private:
@@ -146,11 +149,64 @@ class SoakWorld {
     if (uniform(0, 1) < 0.05f) desktop_.foreground_kind = kAppKinds[std::uniform_int_distribution<int>(0, 8)(random_)];
   }
 
+  // Two profiles on the lane the run keeps to, or one on each lane.
+  std::string profile_name() const {
+    if (!setup_.top_lane) return profile_ ? "soak-top" : "soak-a";
+    return std::string(*setup_.top_lane ? "soak-top" : "soak-a") + (profile_ ? "-2" : "");
+  }
+
+  // The next arrangement, with the number of monitors the run keeps to.
+  int next_layout() {
+    ++layout_;
+    if (!setup_.monitor_count) return layout_;
+    if (*setup_.monitor_count == 1) return 0;
+    if (*setup_.monitor_count == 3) return 2;
+    return layout_ % 2 ? 1 : 3;
+  }
+
+  // A message from the command line, watched until its time is up.
+  void send(const SignalMsg& message) {
+    PetEngine& e = *engine_;
+    e.on_signal(message);
+    watched_.reset();
+    float seconds = 0;
+    if (const auto* say = std::get_if<SayMsg>(&message))
+      seconds = say->duration ? std::clamp(*say->duration, 1.5f, 30.0f) : 4.2f;
+    else if (std::holds_alternative<OkMsg>(message)) seconds = 4.2f;
+    else if (std::holds_alternative<FailMsg>(message)) seconds = 4.5f;
+    if (seconds > 0 && e.speech_text()) watched_ = WatchedMessage{*e.speech_text(), time_, seconds};
+  }
+
+  // The user's own commands that speak (a new animal, another profile) replace a message.
+  void user_spoke() { watched_.reset(); }
+
+  void check_message() {
+    if (!watched_) return;
+    const double shown_for = time_ - watched_->sent + kTick;
+    if (shown_for >= watched_->seconds - kTick / 2) {
+      watched_.reset();
+    } else if (engine_->speech_text() != watched_->text) {
+      ++messages_cut_short_;
+      watched_.reset();
+    }
+  }
+
   void events() {
     PetEngine& e = *engine_;
-    if (chance_per_minute(1)) e.on_signal(SayMsg{"soak message " + std::to_string(int(time_)), uniform(0, 40)});
-    if (chance_per_minute(0.7f)) e.on_signal(OkMsg{"ok"});
-    if (chance_per_minute(0.7f)) e.on_signal(FailMsg{"exit 1"});
+    if (chance_per_minute(1)) send(SayMsg{"soak message " + std::to_string(int(time_)), uniform(0, 40)});
+    if (chance_per_minute(0.7f)) send(OkMsg{"ok"});
+    if (chance_per_minute(0.7f)) send(FailMsg{"exit 1"});
+    // Bursts: an agent reporting several steps, a fraction of a second apart.
+    if (chance_per_minute(0.4f)) burst_left_ = std::uniform_int_distribution<int>(2, 6)(random_);
+    if (burst_left_ > 0 && time_ >= next_burst_) {
+      --burst_left_;
+      next_burst_ = time_ + uniform(0.05f, 0.6f);
+      switch (burst_left_ % 3) {
+        case 0: send(FailMsg{"step failed"}); break;
+        case 1: send(OkMsg{""}); break;
+        default: send(SayMsg{"step " + std::to_string(burst_left_), std::nullopt}); break;
+      }
+    }
     if (chance_per_minute(0.5f)) e.throw_ball();
     if (chance_per_minute(0.25f)) e.toggle_sleep();
     if (e.config().forced_sleep && chance_per_minute(3)) e.toggle_sleep();
@@ -158,13 +214,15 @@ class SoakWorld {
       const auto species = species_list();
       e.change_pet(species[std::uniform_int_distribution<std::size_t>(0, species.size() - 1)(random_)],
                    std::string_view("ginger"));
+      user_spoke();
     }
     if (chance_per_minute(0.25f)) {
       profile_ = !profile_;
-      if (uniform(0, 1) < 0.5f) e.switch_profile(profile_ ? "soak-top" : "soak-a");
-      else e.on_signal(ProfileMsg{profile_ ? "soak-top" : "soak-a"});
+      if (uniform(0, 1) < 0.5f) e.switch_profile(profile_name());
+      else e.on_signal(ProfileMsg{profile_name()});
+      user_spoke();
     }
-    if (chance_per_minute(0.3f)) e.replace_monitors(layout(++layout_));
+    if (chance_per_minute(0.3f)) e.replace_monitors(layout(next_layout()));
     if (chance_per_minute(0.4f)) e.hop_monitor(uniform(0, 1) < 0.5f ? -1 : 1);
     if (chance_per_minute(0.1f)) e.start_wake_stretch();
   }
@@ -207,7 +265,14 @@ class SoakWorld {
     return in;
   }
 
+  struct WatchedMessage {
+    std::string text;
+    double sent = 0;
+    float seconds = 0;
+  };
+
   std::mt19937_64 random_;
+  SoakSetup setup_;
   std::shared_ptr<const SizeAtlas> atlas_;
   std::optional<PetEngine> engine_;
   DesktopSense desktop_;
@@ -215,7 +280,10 @@ class SoakWorld {
   Mode mode_ = Mode::away;
   float cursor_x_ = 40, cursor_y_ = 30, sweep_speed_ = 300, hot_left_ = 0;
   bool stroke_phase_ = false, left_was_down_ = false, profile_ = false;
-  int layout_ = 0;
+  int layout_ = -1, burst_left_ = 0;  // the first arrangement is the single monitor
+  double next_burst_ = 0;
+  std::optional<WatchedMessage> watched_;
+  std::uint64_t messages_cut_short_ = 0;
 };
 
 std::optional<std::string> broken_rule(PetEngine& e) {
@@ -230,15 +298,44 @@ std::optional<std::string> broken_rule(PetEngine& e) {
   return std::nullopt;
 }
 
+// Whether the activity itself keeps the pet off its ground.
+bool holds_pet_up(const PetEngine& e) {
+  if (e.activity() == Activity::jump) return true;
+  if (const auto* fly = std::get_if<FlyActivity>(&e.activity_state())) return fly->stage == 1;
+  return e.activity() == Activity::walk && e.habitat().notch;
+}
+
+bool outside_overlay(const PetEngine& e) {
+  const HabitatRect h = e.habitat();
+  const DrawSnapshot s = e.draw_snapshot(e.monitor_index());
+  const float height = float(h.height), width = float(h.width);
+  for (const FigureSnapshot& f : s.figures) {
+    const float feet = s.habitat.ground_y - f.lift;
+    const float top = feet - 46 * s.display_scale;  // the height the cursor finds the pet at
+    if (feet > height || top < 0 || f.x < 0 || f.x > width) return true;
+  }
+  if (s.toy) {
+    const float y = s.habitat.ground_y - s.toy->height;
+    if (y < 0 || y > height || s.toy->x < 0 || s.toy->x > width) return true;
+  }
+  return s.speech && s.bubble_anchor_y < 0;
+}
+
 }  // namespace
 
-SoakReport run_engine_soak(double simulated_seconds, std::uint64_t seed) {
+SoakReport run_engine_soak(double simulated_seconds, std::uint64_t seed, SoakSetup setup) {
   SoakReport report;
-  SoakWorld world(seed);
+  SoakWorld world(seed, setup);
+  float last_lift = 0;
   while (world.time() < simulated_seconds) {
     world.step();
     ++report.ticks;
-    report.activities.insert(world.engine().activity());
+    PetEngine& e = world.engine();
+    report.activities.insert(e.activity());
+    if (!e.scene_running() && !holds_pet_up(e) && e.lift() > 0 && e.lift() >= last_lift)
+      report.lift_outside_jumps = std::max(report.lift_outside_jumps, e.lift());
+    last_lift = e.lift();
+    if (!e.config().pet_hidden && outside_overlay(e)) ++report.frames_outside_overlay;
     if (auto rule = broken_rule(world.engine())) {
       report.fault = "at " + std::to_string(world.time()) + " s in activity " +
                      std::to_string(int(world.engine().activity())) + ": " + *rule;
@@ -247,6 +344,7 @@ SoakReport run_engine_soak(double simulated_seconds, std::uint64_t seed) {
     if (!report.heap_after_first_minute && world.time() >= 60) report.heap_after_first_minute = heap_in_use();
   }
   report.heap_at_end = heap_in_use();
+  report.messages_cut_short = world.messages_cut_short();
   return report;
 }
 

@@ -17,11 +17,26 @@ struct SoakReport {
   std::uint64_t ticks = 0;
   std::set<Activity> activities;    // every activity the pet was seen in
   std::optional<std::string> fault; // the first broken rule, with the simulated time
+  // The highest the pet hung in the air outside a jump, a leap or the notch hump: a pet
+  // that no activity holds up must be on its way down.
+  float lift_outside_jumps = 0;
+  // Frames where the pet's feet or top, its toy's centre or the bubble's anchor were
+  // outside the overlay window.
+  std::uint64_t frames_outside_overlay = 0;
+  // Messages from the command line that left the bubble before their time without
+  // another message (or the user's own command) taking their place.
+  std::uint64_t messages_cut_short = 0;
   // Heap bytes in use after the first simulated minute and at the end, where the C
   // library can tell.
   std::optional<std::size_t> heap_after_first_minute, heap_at_end;
 };
 
-SoakReport run_engine_soak(double simulated_seconds, std::uint64_t seed);
+// The lane and the number of monitors a run keeps to; left open, the run changes them.
+struct SoakSetup {
+  std::optional<bool> top_lane;
+  std::optional<int> monitor_count;  // 1, 2 or 3
+};
+
+SoakReport run_engine_soak(double simulated_seconds, std::uint64_t seed, SoakSetup setup = {});
 
 }  // namespace burrowly::testing

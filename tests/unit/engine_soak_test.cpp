@@ -9,6 +9,8 @@ namespace {
 TEST(EngineSoak, HalfAnHourOfRandomUseKeepThePetSoundAndReachEveryActivity) {
   const SoakReport report = run_engine_soak(30 * 60, 1);
   EXPECT_FALSE(report.fault) << *report.fault;
+  EXPECT_EQ(report.lift_outside_jumps, 0.0f);
+  EXPECT_EQ(report.messages_cut_short, 0u);
   EXPECT_GE(report.ticks, std::uint64_t(30 * 60 / 0.033) - 1);
   for (int a = 0; a <= int(Activity::vibe); ++a)
     EXPECT_TRUE(report.activities.count(Activity(a))) << "never reached activity " << a;
