@@ -33,6 +33,11 @@ std::string_view display_name(Language lang, std::string_view species) {
   return in(kSpecies[species_index(species).value_or(kCorgi)].name, lang);
 }
 
+float hat_size(std::string_view species) {
+  const auto index = species_index(species);
+  return index ? kSpecies[*index].hat_size : 1.0f;
+}
+
 std::span<const MenuGroup> menu_groups() { return kMenuGroups; }
 
 bool is_dog(std::string_view species) {

@@ -26,6 +26,9 @@ bool is_species(std::string_view species);
 // The species' name; an unknown key gives the corgi's name.
 std::string_view display_name(Language lang, std::string_view species);
 
+// How large the species' outfit is drawn, against a cat-sized head; 1 for an unknown key.
+float hat_size(std::string_view species);
+
 std::span<const MenuGroup> menu_groups();
 bool is_dog(std::string_view species);
 

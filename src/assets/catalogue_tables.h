@@ -26,7 +26,8 @@ struct LabelledKey {
 
 struct SpeciesRecord {
   std::string_view key;
-  Localized name;  // uk, ru, en, pl
+  Localized name;        // uk, ru, en, pl
+  float hat_size = 1;    // the outfit's size, against a cat-sized head
 };
 
 inline constexpr std::array<SpeciesRecord, kSpeciesCount> kSpecies{{
@@ -37,36 +38,36 @@ inline constexpr std::array<SpeciesRecord, kSpeciesCount> kSpecies{{
     {"taksa", {"Такса", "Такса", "Dachshund", "Jamnik"}},
     {"husky", {"Хаскі", "Хаски", "Husky", "Husky"}},
     {"frenchie", {"Французький бульдог", "Французский бульдог", "French Bulldog", "Buldog francuski"}},
-    {"chihuahua", {"Чихуахуа", "Чихуахуа", "Chihuahua", "Chihuahua"}},
+    {"chihuahua", {"Чихуахуа", "Чихуахуа", "Chihuahua", "Chihuahua"}, 0.9f},
     {"cocker", {"Кокер-спанієль", "Кокер-спаниель", "Cocker Spaniel", "Cocker spaniel"}},
     {"rabbit", {"Кролик", "Кролик", "Rabbit", "Królik"}},
-    {"hamster", {"Хом'ячок", "Хомяк", "Hamster", "Chomik"}},
+    {"hamster", {"Хом'ячок", "Хомяк", "Hamster", "Chomik"}, 0.9f},
     {"guineapig", {"Морська свинка", "Морская свинка", "Guinea Pig", "Świnka morska"}},
     {"chinchilla", {"Шиншила", "Шиншилла", "Chinchilla", "Szynszyla"}},
-    {"hedgehog", {"Їжачок", "Ёжик", "Hedgehog", "Jeż"}},
-    {"ferret", {"Тхір", "Хорёк", "Ferret", "Fretka"}},
+    {"hedgehog", {"Їжачок", "Ёжик", "Hedgehog", "Jeż"}, 0.85f},
+    {"ferret", {"Тхір", "Хорёк", "Ferret", "Fretka"}, 0.85f},
     {"fox", {"Домашня лисичка", "Домашняя лисичка", "Pet Fox", "Lis"}},
-    {"parrot", {"Папуга", "Попугай", "Parrot", "Papuga"}},
-    {"turtle", {"Черепашка", "Черепашка", "Turtle", "Żółw"}},
-    {"squirrel", {"Білочка", "Белочка", "Squirrel", "Wiewiórka"}},
-    {"panda", {"Панда", "Панда", "Panda", "Panda"}},
-    {"crocodile", {"Крокодильчик", "Крокодильчик", "Little crocodile", "Krokodylek"}},
-    {"koala", {"Коала", "Коала", "Koala", "Koala"}},
-    {"kangaroo", {"Кенгуру", "Кенгуру", "Kangaroo", "Kangur"}},
+    {"parrot", {"Папуга", "Попугай", "Parrot", "Papuga"}, 0.8f},
+    {"turtle", {"Черепашка", "Черепашка", "Turtle", "Żółw"}, 0.7f},
+    {"squirrel", {"Білочка", "Белочка", "Squirrel", "Wiewiórka"}, 0.85f},
+    {"panda", {"Панда", "Панда", "Panda", "Panda"}, 1.1f},
+    {"crocodile", {"Крокодильчик", "Крокодильчик", "Little crocodile", "Krokodylek"}, 0.8f},
+    {"koala", {"Коала", "Коала", "Koala", "Koala"}, 1.1f},
+    {"kangaroo", {"Кенгуру", "Кенгуру", "Kangaroo", "Kangur"}, 0.85f},
     {"monkey", {"Мавпочка", "Обезьянка", "Little monkey", "Małpka"}},
     {"lion", {"Левеня", "Львёнок", "Lion cub", "Lwiątko"}},
-    {"pelican", {"Пелікан", "Пеликан", "Pelican", "Pelikan"}},
-    {"flamingo", {"Фламінго", "Фламинго", "Flamingo", "Flaming"}},
+    {"pelican", {"Пелікан", "Пеликан", "Pelican", "Pelikan"}, 0.75f},
+    {"flamingo", {"Фламінго", "Фламинго", "Flamingo", "Flaming"}, 0.65f},
     {"owl", {"Сова", "Сова", "Owl", "Sowa"}},
-    {"penguin", {"Пінгвін", "Пингвин", "Penguin", "Pingwin"}},
-    {"duck", {"Каченя", "Утёнок", "Duckling", "Kaczuszka"}},
-    {"goat", {"Козеня", "Козлёнок", "Baby goat", "Koziołek"}},
+    {"penguin", {"Пінгвін", "Пингвин", "Penguin", "Pingwin"}, 0.85f},
+    {"duck", {"Каченя", "Утёнок", "Duckling", "Kaczuszka"}, 0.8f},
+    {"goat", {"Козеня", "Козлёнок", "Baby goat", "Koziołek"}, 0.9f},
     {"minipig", {"Мініпіг", "Минипиг", "Mini pig", "Miniświnka"}},
-    {"sheep", {"Овечка", "Овечка", "Lamb", "Owieczka"}},
-    {"butterfly", {"Метелик", "Бабочка", "Butterfly", "Motyl"}},
-    {"frog", {"Жабка", "Лягушка", "Frog", "Żabka"}},
-    {"ladybug", {"Сонечко", "Божья коровка", "Ladybug", "Biedronka"}},
-    {"tarantula", {"Тарантул", "Тарантул", "Tarantula", "Ptasznik"}},
+    {"sheep", {"Овечка", "Овечка", "Lamb", "Owieczka"}, 0.9f},
+    {"butterfly", {"Метелик", "Бабочка", "Butterfly", "Motyl"}, 0.6f},
+    {"frog", {"Жабка", "Лягушка", "Frog", "Żabka"}, 0.85f},
+    {"ladybug", {"Сонечко", "Божья коровка", "Ladybug", "Biedronka"}, 0.6f},
+    {"tarantula", {"Тарантул", "Тарантул", "Tarantula", "Ptasznik"}, 0.75f},
 }};
 
 inline constexpr std::array<std::string_view, kSpeciesCount> kSpeciesKeys = [] {

@@ -32,13 +32,10 @@ void PetEngine::step_petted(PettedActivity& a, float dt) {
 }
 
 void PetEngine::step_nap(NapActivity& a, float dt) {
-  const float s = scale();
-  const float ground = habitat().ground_y;
   set_chain({"sleep", "curlsleep"}, 3);
   const float before = std::floor(a.elapsed * 0.45f);
   a.elapsed += dt;
-  if (std::floor(a.elapsed * 0.45f) != before)
-    spawn(effect::sleep_z, x_ + 12 * s, ground - 26 * s, 6.0f, 1.8f);
+  if (std::floor(a.elapsed * 0.45f) != before) spawn_sleep_z();
   if (!a.long_sleep && a.elapsed > 35) become_idle(2);
 }
 

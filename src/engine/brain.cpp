@@ -235,7 +235,7 @@ void PetEngine::step_forced_sleep(float dt) {
     nap->elapsed += dt;
     if (nap->elapsed >= 2.2f) {
       nap->elapsed = 0;
-      spawn(effect::sleep_z, x_ + 12 * scale(), habitat().ground_y - 26 * scale(), 6.0f, 1.8f);
+      spawn_sleep_z();
     }
   }
 }

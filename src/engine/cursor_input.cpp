@@ -120,8 +120,9 @@ void PetEngine::handle_stroke(float dt) {
       delay_save(2.0f);
       activity_ = PettedActivity{false, 0};
       const float ground = habitat().ground_y;
-      if (purrs(config_.pet)) spawn(effect::purr_puff, x_, ground - 36 * s, 0, 1.4f);
-      spawn(effect::heart, x_ + 8 * s, ground - 42 * s, 8.0f, 1.5f);
+      // The purr and the heart rise on either side of the head, apart, so neither hides the other.
+      if (purrs(config_.pet)) spawn(effect::purr_puff, x_ - 14 * s, ground - 36 * s, -6.0f, 1.4f);
+      spawn(effect::heart, x_ + 12 * s, ground - 42 * s, 8.0f, 1.5f);
     }
     return;
   }

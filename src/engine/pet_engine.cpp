@@ -128,6 +128,12 @@ void PetEngine::spawn(std::uint32_t kind, float x, float y, float drift, float l
   redraw_ = true;
 }
 
+// The "z" rises from the sleeper's head, on the side it faces, and drifts away from it.
+void PetEngine::spawn_sleep_z() {
+  const float s = scale();
+  spawn(effect::sleep_z, x_ + facing_ * 12 * s, habitat().ground_y - 26 * s, facing_ * 6.0f, 1.8f);
+}
+
 void PetEngine::age_speech(float dt) {
   if (!speech_text_) return;
   speech_age_ += dt;

@@ -112,6 +112,7 @@ class PetEngine {
   bool has(std::string_view clip) const;
   std::size_t frame_count(std::string_view species, std::string_view clip) const;
   void spawn(std::uint32_t kind, float x, float y, float drift, float life);
+  void spawn_sleep_z();
   void reset_body(float facing);
   void advance_clip(float dt);
   void age_speech(float dt);

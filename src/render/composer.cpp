@@ -45,7 +45,8 @@ std::optional<Transform> outfit_transform(const PetRenderInput& f, const Transfo
   const auto& hat = *f.frame.hat;
   const float size = f.atlas ? f.atlas->scale : 1.0f;
   const bool mirrored = f.facing < 0;
-  float k = std::max(size * f.frame.paw, 7.5f) / 10 * display_factor(f);
+  const float hat_size = std::isfinite(f.hat_size) && f.hat_size > 0 ? f.hat_size : 1.0f;
+  float k = std::max(size * f.frame.paw, 7.5f) / 10 * hat_size * display_factor(f);
   double degrees = double(f.skew + f.angle) * kDegreesPerRadian + (mirrored ? -hat[2] : hat[2]);
   float radians = float(degrees / kDegreesPerRadian);
   float hx = hat[0], hy = hat[1];

@@ -28,6 +28,7 @@ struct PetRenderInput {
   bool blink = false;
   float opacity = 1;
   std::optional<std::string> outfit;
+  float hat_size = 1;  // the outfit's size against a cat-sized head
 };
 
 struct BubbleDraw {

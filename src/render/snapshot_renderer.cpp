@@ -1,5 +1,6 @@
 #include "render/snapshot_renderer.h"
 
+#include "assets/catalogue.h"
 #include "render/composer.h"
 
 namespace burrowly {
@@ -32,6 +33,7 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
     in.blink = fig.blink;
     in.opacity = fig.opacity;
     in.outfit = fig.outfit;
+    in.hat_size = hat_size(fig.species);
     figures.push_back(std::move(in));
   }
 

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "engine/animal_groups.h"
+#include "render/effects.h"
 #include "engine_fixture.h"
 
 namespace {
@@ -145,6 +146,42 @@ TEST(PetPlayStroking, ReversalsCompleteAStrokeSoonerAndTheCountIsSaved) {
   EngineRig::run(reversing, 2.1f);
   ASSERT_FALSE(reversing_rig.saves.empty());
   EXPECT_EQ(reversing_rig.saves.back().stat_pet_today, 1u);
+}
+
+// The purr and the heart of one stroke are drawn apart for their whole rise.
+TEST(PetPlayStroking, PurrAndHeartNeverCoverEachOther) {
+  EngineRig rig;
+  Config config = quiet_config();
+  config.pet = "cat";
+  PetEngine engine = rig.make(config);
+  const float x = engine.x();
+  settle_cursor(engine);
+  for (float dx : {6.0f, 0.0f, 6.0f}) engine.tick(0.05f, on_pet(engine, dx - engine.x() + x), {});
+  ASSERT_EQ(engine.activity(), Activity::petted);
+  std::optional<Particle> purr, heart;
+  for (const Particle& p : engine.particles()) {
+    if (p.kind == effect::purr_puff) purr = p;
+    if (p.kind == effect::heart) heart = p;
+  }
+  ASSERT_TRUE(purr && heart);
+  const Font font = embedded_ui_font();
+  for (float u : {1.0f, 2.0f})
+    for (float age = 0; age < purr->life; age += 0.1f) {
+      Particle a = *purr, b = *heart;
+      a.age = b.age = age;
+      // The pet at x 100 of a small pixmap, everything at the display scale.
+      for (Particle* p : {&a, &b}) p->x = (p->x - engine.x() + 100) * u, p->y *= u;
+      Pixmap drawn_purr = *Pixmap::create(500, 500), drawn_heart = *Pixmap::create(500, 500);
+      draw_particle(drawn_purr, font, a, Language::en, u);
+      draw_particle(drawn_heart, font, b, Language::en, u);
+      std::size_t shared = 0, purr_pixels = 0;
+      for (std::size_t i = 3; i < drawn_purr.byte_size(); i += 4) {
+        purr_pixels += drawn_purr.data()[i] != 0;
+        shared += drawn_purr.data()[i] != 0 && drawn_heart.data()[i] != 0;
+      }
+      EXPECT_GT(purr_pixels, 0u) << "age " << age;
+      EXPECT_EQ(shared, 0u) << "age " << age << " scale " << u;
+    }
 }
 
 TEST(PetPlayStroking, OneQuickPassAcrossThePetIsNoStrokeButBackAndForthIs) {
@@ -386,6 +423,32 @@ TEST(PetBody, TurnFlipsAtTheMidpointWhereTheFigureIsNarrowest) {
   EXPECT_NEAR(flipped_at, 0.085f + 0.01f, 0.011f);  // half of the 0.17 s turn, after the first tick
   EXPECT_LT(width_at_flip, 0.4f);  // 0.3 exactly at the midpoint
   EXPECT_NEAR(last_turn, 1.0f, 1e-4);  // the turn is over well within 0.3 s
+}
+
+// A sleeping pet's "z" rises from its head, on the side it faces, and drifts that way.
+TEST(PetBody, SleepMarksRiseFromTheHeadSide) {
+  for (bool cursor_on_the_left : {false, true}) {
+    EngineRig rig;
+    PetEngine engine = rig.make(quiet_config());
+    // Three clicks make the pet hop away from the cursor, so it faces away from it.
+    for (int click = 0; click < 3; ++click) {
+      engine.tick(0.05f, on_pet(engine, cursor_on_the_left ? -5 : 5, true), {});
+      engine.tick(0.05f, on_pet(engine, cursor_on_the_left ? -5 : 5), {});
+    }
+    EngineRig::run(engine, 1.5f);
+    const float facing = engine.facing();
+    EXPECT_EQ(facing > 0, cursor_on_the_left);
+    engine.toggle_sleep();
+    EngineRig::run(engine, 2.5f);
+    std::size_t marks = 0;
+    for (const Particle& p : engine.particles()) {
+      if (p.kind != effect::sleep_z) continue;
+      ++marks;
+      EXPECT_GT((p.x - engine.x()) * facing, 0) << "beside the head";
+      EXPECT_GT(p.drift * facing, 0) << "drifting away from the body";
+    }
+    EXPECT_GT(marks, 0u);
+  }
 }
 
 TEST(PetBody, FrameTimeIsClampedAndClipsWrap) {

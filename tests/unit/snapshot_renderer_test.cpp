@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "assets/catalogue.h"
 #include "render/store_art.h"
 
 namespace burrowly {
@@ -131,6 +132,38 @@ TEST(SnapshotRenderer, TheBubbleNeverCoversTheTallestAnimal) {
         EXPECT_GT(figure, 500u);
         EXPECT_EQ(covered, 0u);
       }
+}
+
+// An outfit is sized to the head it sits on: on every animal, small or large, the crown
+// is clearly there and far smaller than the animal (one the cat's size would be half of
+// a ladybug).
+TEST(SnapshotRenderer, OutfitsFitEveryAnimalsHead) {
+  if (embedded_blobs().size() == 0) GTEST_SKIP() << "built without the art set";
+  AssetStore store;
+  const FigureArtLookup lookup = store_art_lookup(store);
+  const Font font = embedded_ui_font();
+  for (std::string_view species : species_list()) {
+    DrawSnapshot s;
+    s.habitat.ground_y = 150;
+    FigureSnapshot f;
+    f.species = std::string(species);
+    f.clip = "sit";
+    f.x = 100;
+    s.figures = {f};
+    Pixmap bare = *Pixmap::create(200, 200);
+    render_snapshot(bare, s, lookup, font);
+    s.figures[0].outfit = "crown";
+    Pixmap dressed = *Pixmap::create(200, 200);
+    render_snapshot(dressed, s, lookup, font);
+    std::size_t figure = 0, crown = 0;
+    for (std::size_t i = 0; i < bare.byte_size(); i += 4) {
+      figure += bare.data()[i + 3] != 0;
+      crown += std::memcmp(bare.data() + i, dressed.data() + i, 4) != 0;
+    }
+    SCOPED_TRACE(species);
+    EXPECT_GT(crown, 60u);
+    EXPECT_LT(double(crown), 0.36 * double(figure));
+  }
 }
 
 }  // namespace
