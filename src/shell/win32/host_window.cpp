@@ -6,7 +6,7 @@
 #include "engine/habitat.h"
 #include "engine/input_snapshot.h"
 #include "platform/clock.h"
-#include "shell/frame_plan.h"
+#include "shell/frame_driver.h"
 #include "shell/win32/tray_icon.h"
 #include "shell/win32/tray_menu_win32.h"
 
@@ -59,37 +59,10 @@ void frame_tick() {
   double now = monotonic_seconds();
   double dt = frame_seconds(app->previous_frame, now);
   app->previous_frame = now;
-  PetEngine& engine = *app->engine;
-  for (SignalMsg& message : app->signals->drain()) {
-    engine.on_signal(message);
-    if (std::holds_alternative<ProfileMsg>(message)) refresh_tooltip(*app);
-    else engine.request_redraw();
-  }
+  if (apply_signals(*app->engine, app->signals->drain())) refresh_tooltip(*app);
   InputSnapshot input = poll_input(*app);
-  std::size_t monitor_before = engine.monitor_index();
-  engine.tick(float(dt), input, app->desktop);
-  std::size_t pet_monitor = engine.monitor_index();
-  const Config& config = engine.config();
-  FrameState frame{.pet_monitor = pet_monitor,
-                   .pet_hidden = config.pet_hidden,
-                   .notch_mode = config.position == Position::top && config.top_notch,
-                   .topmost_due = topmost_due(app->topmost_accumulator, dt)};
-  if (pet_monitor == monitor_before && !engine.needs_redraw()) {
-    if (reassert_only(app->monitors, app->overlays.size(), frame)) app->overlays[pet_monitor].reassert_topmost();
-    return;
-  }
-  std::vector<OverlayAction> plan = plan_overlays(app->monitors, app->overlays.size(), frame);
-  for (std::size_t i = 0; i < plan.size(); ++i) {
-    OverlayWindow& overlay = app->overlays[i];
-    if (plan[i] == OverlayAction::clear) {
-      overlay.clear_and_hide();
-      continue;
-    }
-    overlay.show();
-    const IntRect changed = render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), app->art, app->font);
-    overlay.push(changed, plan[i] == OverlayAction::draw_and_reassert);
-  }
-  engine.clear_redraw();
+  step_frame({*app->engine, app->monitors, app->desktop, app->art, app->font}, app->overlays, input, dt,
+             app->topmost_accumulator);
 }
 
 void sensing_tick() {
@@ -97,9 +70,7 @@ void sensing_tick() {
   if (!app) return;
   app->desktop.cpu_load = app->cpu.update(read_cpu_times());
   sense_desktop(app->desktop, app->sensing);
-  std::vector<MonitorInfo> before = app->monitors;
-  mark_blocked_monitors(app->monitors, foreground_for_blocking());
-  if (app->monitors != before) app->engine->replace_monitors(app->monitors);
+  update_blocked_monitors(*app->engine, app->monitors, foreground_for_blocking());
 }
 
 void relayout_monitors() {
