@@ -1,7 +1,7 @@
 // burrowly-soak [HOURS] [SEED]: the engine soak at full length (default 8 simulated
 // hours) on each lane with one, two and three monitors; prints what each run saw and
-// exits 1 on a broken rule, a missed activity, a pet hanging in the air, a message cut
-// short or heap growth after the first minute.
+// exits 1 on a broken rule, a missed activity, a pet hanging in the air, a frame with
+// something outside its overlay, a message cut short or heap growth after the first minute.
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,7 +22,7 @@ bool run(double hours, std::uint64_t seed, bool top_lane, int monitor_count) {
   std::printf("soak: lift outside jumps %.1f px, frames outside the overlay %llu, messages cut short %llu\n",
               report.lift_outside_jumps, static_cast<unsigned long long>(report.frames_outside_overlay),
               static_cast<unsigned long long>(report.messages_cut_short));
-  ok = ok && report.lift_outside_jumps == 0 && report.messages_cut_short == 0;
+  ok = ok && report.lift_outside_jumps == 0 && report.frames_outside_overlay == 0 && report.messages_cut_short == 0;
   if (report.heap_after_first_minute && report.heap_at_end) {
     const long long growth =
         static_cast<long long>(*report.heap_at_end) - static_cast<long long>(*report.heap_after_first_minute);

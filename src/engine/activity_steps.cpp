@@ -7,7 +7,7 @@
 namespace burrowly {
 
 void PetEngine::step_idle(IdleActivity& a, float dt, bool quiet) {
-  lift_ = 0;
+  lift_ = floor_lift();
   bob_ = 0;
   a.elapsed += dt;
   a.time_left -= dt;

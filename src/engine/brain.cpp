@@ -90,9 +90,9 @@ void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& d
     run_spontaneous_starts(dt, desktop);
     step_activity(dt, desktop);
   }
-  fall_unless_held(dt);
+  settle_on_floor(dt);
   advance_clip(dt);
-  if (body_.step(dt, scale(), clip_name_, x_, lift_, facing_)) redraw_ = true;
+  if (body_.step(dt, scale(), clip_name_, x_, lift_ - floor_lift(), facing_)) redraw_ = true;
 }
 
 void PetEngine::run_reminders(const InputSnapshot& input) {
@@ -453,27 +453,32 @@ void PetEngine::step_scene(float dt) {
   scene.stage_time += dt;
   redraw_ = true;
 
+  // In a hand-over the old animal leaves; in a visit the visitor does and the pet stays.
+  SceneFigure& leaver = scene.restore ? new_figure : old_figure;
+  SceneFigure& stayer = scene.restore ? old_figure : new_figure;
   if (scene.stage == 0) {
+    // The newcomer runs all the way in, however far the old animal stands.
     const float target = old_figure.x > centre ? old_figure.x - 44 : old_figure.x + 44;
     new_figure.facing = target >= new_figure.x ? 1.0f : -1.0f;
     new_figure.clip = "run";
     new_figure.x += 165 * dt * new_figure.facing;
-    if (std::abs(target - new_figure.x) < 16 || scene.stage_time > 2.2f) {
+    if (std::abs(target - new_figure.x) < 16) {
       scene.stage = 1;
       scene.stage_time = 0;
     }
   } else if (scene.stage == 1) {
-    old_figure.clip = "walk";
-    old_figure.facing = old_figure.x > centre ? 1.0f : -1.0f;
-    old_figure.x += 145 * dt * old_figure.facing;
-    old_figure.opacity = std::clamp(1 - 0.85f * scene.stage_time, 0.0f, 1.0f);
-    new_figure.clip = "happy";
+    leaver.clip = "walk";
+    leaver.facing = leaver.x >= stayer.x ? 1.0f : -1.0f;  // away from the one who stays
+    leaver.x += 145 * dt * leaver.facing;
+    leaver.opacity = std::clamp(1 - 0.85f * scene.stage_time, 0.0f, 1.0f);
+    stayer.clip = "happy";
     if (scene.stage_time > 1.2f) scene.stage = 2;
   }
   if (scene.stage == 2) {
-    x_ = std::clamp(new_figure.x, 40.0f, std::max(w - 40, 50.0f));
-    lift_ = 0;  // the pet takes over where the newcomer stands
-    facing_ = new_figure.facing;
+    // A new animal takes over where it stopped; after a visit the pet stays where it is.
+    if (!scene.restore) x_ = std::clamp(stayer.x, 40.0f, std::max(w - 40, 50.0f));
+    lift_ = floor_lift();
+    facing_ = stayer.facing;
     reset_body(facing_);
     become_idle(2.5f);
     if (scene.restore) {

@@ -109,9 +109,8 @@ void PetEngine::handle_stroke(float dt) {
     // One quick pass across the pet is no stroke: it takes a back-and-forth.
     if (dx * stroke_last_dx_ < 0) stroke_turned_ = true;
     stroke_last_dx_ = dx;
-    // A pet in mid-air, the notch hump included, is not petted: it would hang there, and
-    // a jump from there would carry it higher each time, out of its window.
-    const bool airborne = lift_ > 0;
+    // A pet in mid-air is not petted: it would hang there.
+    const bool airborne = lift_ > floor_lift();
     if (stroke_meter_ > 68 * s && stroke_turned_ && activity() != Activity::petted && !airborne) {
       stroke_meter_ = 0;
       stroke_turned_ = false;

@@ -5,17 +5,25 @@
 
 namespace burrowly {
 
-HabitatRect habitat_rect(const MonitorInfo& monitor, bool top_mode, bool top_notch) {
+float tallest_figure(std::string_view size) {
+  // Measured on the shipped art (a flamingo leaping in a santa hat); a test keeps them true.
+  if (size == "S") return 68;
+  if (size == "L") return 121;
+  return 93;
+}
+
+HabitatRect habitat_rect(const MonitorInfo& monitor, bool top_mode, bool top_notch, std::string_view size) {
   const float c = std::max(monitor.scale, 1.0f);
   HabitatRect rect;
   rect.top_mode = top_mode;
   rect.x = monitor.x;
   rect.width = std::max(monitor.width, 64);
   if (top_mode) {
-    const std::int32_t band = static_cast<std::int32_t>(std::lround(180 * c));
+    const std::int32_t band = static_cast<std::int32_t>(std::lround(200 * c));
     rect.y = monitor.y;
     rect.height = std::max(std::min(monitor.height, band), 64);
-    rect.ground_y = rect.floor_depth = std::round(36 * c);
+    rect.floor_depth = std::round(36 * c);
+    rect.ground_y = std::round((tallest_figure(size) + kJumpRoom) * c);
     if (top_notch && monitor.primary && monitor.width > 360 * c) {
       const float half = std::round(190 * c) * 0.5f;
       rect.notch = true;

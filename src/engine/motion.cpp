@@ -24,7 +24,7 @@ void PetEngine::step_walk(WalkActivity& walk, float dt) {
 
   if (std::abs(walk.target - x_) <= dt * speed + 2) {
     x_ = pin(walk.target, 24 * s, width() - 24 * s);
-    lift_ = 0;
+    lift_ = floor_lift();
     bob_ = 0;
     const WalkActivity done = walk;  // the follow-up replaces the activity
     switch (done.follow_up) {
@@ -44,19 +44,25 @@ void PetEngine::step_walk(WalkActivity& walk, float dt) {
   }
   facing_ = walk.target > x_ ? 1.0f : -1.0f;
   x_ += dt * speed * facing_;
+  lift_ = floor_lift();
+}
 
+float PetEngine::floor_lift() const {
+  // On the notched top lane the ground bulges over the notch island.
   const HabitatRect rect = habitat();
-  if (rect.top_mode && rect.notch) {
-    const float k = 14 * s;
-    if (x_ > rect.notch_left - k && x_ < rect.notch_right + k) {
-      const float half = (rect.notch_right - rect.notch_left) / 2;
-      const float u = std::clamp((x_ - (rect.notch_left + rect.notch_right) / 2) / std::max(k + half, 1.0f),
-                                 -1.0f, 1.0f);
-      lift_ = 28 * s * (1 - u * u);
-    } else {
-      lift_ = 0;
-    }
-  }
+  if (!rect.top_mode || !rect.notch) return 0;
+  const float s = scale();
+  const float k = 14 * s;
+  if (x_ <= rect.notch_left - k || x_ >= rect.notch_right + k) return 0;
+  const float half = (rect.notch_right - rect.notch_left) / 2;
+  const float u =
+      std::clamp((x_ - (rect.notch_left + rect.notch_right) / 2) / std::max(k + half, 1.0f), -1.0f, 1.0f);
+  return 28 * s * (1 - u * u);
+}
+
+float PetEngine::ceiling_lift() const {
+  // The tallest animal of the pet's size, hat on, keeps its head inside the window.
+  return std::max(habitat().ground_y - tallest_figure(config_.size) * scale(), floor_lift());
 }
 
 void PetEngine::step_follow(FollowActivity& follow, float dt) {
@@ -95,23 +101,29 @@ void PetEngine::step_jump(JumpActivity& jump, float dt) {
   set_chain({"jump", "tuck", "sit"}, 10);
   jump.elapsed += dt;
   jump.vertical_speed -= 620 * s * dt;
-  lift_ = std::max(0.0f, lift_ + dt * jump.vertical_speed);
   x_ = pin(x_ + dt * jump.horizontal_speed, 20 * s, width() - 20 * s);
-  if (jump.elapsed > 0.25f && lift_ <= 0) become_idle(2);
+  lift_ = std::clamp(lift_ + dt * jump.vertical_speed, floor_lift(), ceiling_lift());
+  if (lift_ >= ceiling_lift()) jump.vertical_speed = std::min(jump.vertical_speed, 0.0f);  // the screen's edge
+  if (jump.elapsed > 0.25f && lift_ <= floor_lift()) become_idle(2);
 }
 
-void PetEngine::fall_unless_held(float dt) {
+void PetEngine::settle_on_floor(float dt) {
+  const float floor = floor_lift();
   const bool held = std::holds_alternative<JumpActivity>(activity_) ||
-                    (std::holds_alternative<FlyActivity>(activity_) && std::get<FlyActivity>(activity_).stage == 1) ||
-                    (std::holds_alternative<WalkActivity>(activity_) && habitat().top_mode && habitat().notch);
-  if (held || lift_ <= 0) {
+                    (std::holds_alternative<FlyActivity>(activity_) && std::get<FlyActivity>(activity_).stage == 1);
+  if (held) {
     fall_speed_ = 0;
-    return;
+  } else if (grounded_ || lift_ <= floor) {
+    lift_ = floor;  // a pet on its ground follows it, over the hump and down again
+    fall_speed_ = 0;
+  } else {
+    // The jump's gravity, so a pet dropped mid-leap lands the way a jump does.
+    fall_speed_ -= 620 * scale() * dt;
+    lift_ = std::max(floor, lift_ + dt * fall_speed_);
+    redraw_ = true;
   }
-  // The jump's gravity, so a pet dropped mid-leap lands the way a jump does.
-  fall_speed_ -= 620 * scale() * dt;
-  lift_ = std::max(0.0f, lift_ + dt * fall_speed_);
-  redraw_ = true;
+  lift_ = std::min(lift_, ceiling_lift());
+  grounded_ = !held && lift_ <= floor;
 }
 
 void PetEngine::step_fly(FlyActivity& fly, float dt) {
@@ -144,9 +156,10 @@ void PetEngine::step_fly(FlyActivity& fly, float dt) {
       vertical_speed_ = 220 * s;
     }
     vertical_speed_ -= 580 * s * dt;
-    lift_ = std::max(0.0f, lift_ + dt * vertical_speed_);
+    lift_ = std::clamp(lift_ + dt * vertical_speed_, floor_lift(), ceiling_lift());
+    if (lift_ >= ceiling_lift()) vertical_speed_ = std::min(vertical_speed_, 0.0f);
     set_chain({"jump", "swat"}, 11);
-    if (fly.elapsed > 0.35f && lift_ <= 0) {
+    if (fly.elapsed > 0.35f && lift_ <= floor_lift()) {
       config_.stat_fly += 1;
       delay_save(2.0f);
       spawn(effect::sparkle, fly.x, fly.y, 0, 0.9f);
@@ -155,7 +168,7 @@ void PetEngine::step_fly(FlyActivity& fly, float dt) {
     }
   }
   if (fly.elapsed > 8) {
-    lift_ = 0;
+    lift_ = floor_lift();
     become_idle(2);
   }
 }
@@ -185,6 +198,9 @@ void PetEngine::step_ball(BallActivity& ball, float dt) {
       ball.vh = 0;
     }
     ball.vx *= 0.92f;
+  } else if (const float top = habitat().ground_y - (6 + kToyReach) * s; next_h > top) {
+    ball.height = std::max(top, 0.0f);  // off the screen's edge, like off its sides
+    ball.vh = -0.85f * std::abs(ball.vh);
   } else {
     ball.height = next_h;
   }
@@ -220,10 +236,17 @@ void PetEngine::step_splash(SplashActivity& splash, float dt) {
   }
   set_chain({"look"}, 6);
   splash.vh -= 560 * s * dt;
-  splash.drop_x += dt * splash.vx;
+  splash.drop_x = pin(splash.drop_x + dt * splash.vx, kToyReach * s, width() - kToyReach * s);
   splash.drop_height += dt * splash.vh;
   splash.angle += dt * (splash.vx > 0 ? 4.2f : -4.2f);
-  if (splash.elapsed > 2.4f || splash.drop_height < -80 * s) become_idle(2);
+  if (splash.elapsed > 2.4f || splash.drop_height < -drop_fall_limit()) become_idle(2);
+}
+
+float PetEngine::drop_fall_limit() const {
+  // 80 px below the ground, or less where the window ends sooner.
+  const HabitatRect rect = habitat();
+  const float s = scale();
+  return std::clamp(float(rect.height) - rect.ground_y - (kToyReach - 6) * s, 0.0f, 80 * s);
 }
 
 bool PetEngine::hop_monitor(int direction) {
@@ -297,6 +320,11 @@ void PetEngine::replace_monitors(std::vector<MonitorInfo> monitors) {
   x_ = std::min(std::max(width() - 30, 40.0f), std::max(x_, 30.0f));
   keep_walk_on_lane();
   reset_body(facing_);
+  redraw_ = true;
+}
+
+void PetEngine::update_blocked_flags(const std::vector<MonitorInfo>& monitors) {
+  for (std::size_t i = 0; i < monitors_.size() && i < monitors.size(); ++i) monitors_[i].blocked = monitors[i].blocked;
   redraw_ = true;
 }
 

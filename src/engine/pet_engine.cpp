@@ -182,7 +182,7 @@ float PetEngine::width() const {
 HabitatRect PetEngine::habitat() const {
   const MonitorInfo* monitor = current_monitor();
   if (!monitor) return HabitatRect{};
-  return habitat_rect(*monitor, config_.position == Position::top, config_.top_notch);
+  return habitat_rect(*monitor, config_.position == Position::top, config_.top_notch, config_.size);
 }
 
 // ---- draw snapshot ----
@@ -191,7 +191,7 @@ DrawSnapshot PetEngine::draw_snapshot(std::size_t monitor_index) const {
   DrawSnapshot snap;
   if (monitor_index < monitors_.size()) {
     const MonitorInfo& monitor = monitors_[monitor_index];
-    snap.habitat = habitat_rect(monitor, config_.position == Position::top, config_.top_notch);
+    snap.habitat = habitat_rect(monitor, config_.position == Position::top, config_.top_notch, config_.size);
     snap.display_scale = std::max(monitor.scale, 1.0f);
   }
   snap.size = config_.size;
@@ -239,8 +239,12 @@ DrawSnapshot PetEngine::draw_snapshot(std::size_t monitor_index) const {
                              0.01f * ball->vx + 0.05f * ball->x,
                              std::clamp((10.5f - ball->age) * 2, 0.0f, 1.0f), run_time_};
     } else if (const auto* splash = std::get_if<SplashActivity>(&activity_)) {
+      // It fades out over the last of its fall, rather than vanishing at full opacity.
+      const float limit = drop_fall_limit();
+      const float depth_fade = (splash->drop_height + limit) / std::clamp(limit, scale(), 24 * scale());
       snap.toy = ToySnapshot{ToyKind::water_drop, splash->drop_x, splash->drop_height, splash->angle,
-                             std::clamp((2.4f - splash->elapsed) / 0.4f, 0.0f, 1.0f), run_time_};
+                             std::clamp(std::min((2.4f - splash->elapsed) / 0.4f, depth_fade), 0.0f, 1.0f),
+                             run_time_};
     } else if (const auto* lunch = std::get_if<LunchActivity>(&activity_)) {
       snap.toy = ToySnapshot{ToyKind::food_bowl, lunch->bowl_x, 0, 0, 1, run_time_};
     }

@@ -68,6 +68,9 @@ class PetEngine {
   bool hop_monitor(int direction);
   // The shell re-enumerated the monitors.
   void replace_monitors(std::vector<MonitorInfo> monitors);
+  // A fullscreen program came or went: only the monitors' blocked flags change (by
+  // index); the pet keeps its place, body and walk.
+  void update_blocked_flags(const std::vector<MonitorInfo>& monitors);
 
   DrawSnapshot draw_snapshot(std::size_t monitor_index) const;
   bool needs_redraw() const { return redraw_; }
@@ -94,6 +97,8 @@ class PetEngine {
   const ActivityState& activity_state() const { return activity_; }
   float x() const { return x_; }
   float lift() const { return lift_; }
+  // The ground's own height under the pet: the notch hump, else 0.
+  float floor_lift() const;
   float facing() const { return facing_; }
   const std::string& clip() const { return clip_name_; }
   const std::optional<std::string>& speech_text() const { return speech_text_; }
@@ -160,10 +165,13 @@ class PetEngine {
   void step_fly(FlyActivity& fly, float dt);
   void step_ball(BallActivity& ball, float dt);
   void step_splash(SplashActivity& splash, float dt);
+  float drop_fall_limit() const;  // how far below the ground the water drop may fall
   void escape_blocked_monitor();
   void face_cursor_while_idle();
-  // Lets a pet that the activity does not hold up fall back to its ground.
-  void fall_unless_held(float dt);
+  // Lets a pet that the activity does not hold up fall back to its ground, and keeps
+  // every pet below its window's top.
+  void settle_on_floor(float dt);
+  float ceiling_lift() const;  // the highest lift that keeps the whole pet in its window
 
   // Toys and interactions.
   void track_cursor(const InputSnapshot& input);  // movement since the previous tick
@@ -185,6 +193,7 @@ class PetEngine {
   EngineServices services_;
 
   float x_ = 0, lift_ = 0, vertical_speed_ = 0, fall_speed_ = 0, facing_ = -1, bob_ = 0;
+  bool grounded_ = true;  // stood on its ground at the end of the last tick
   ActivityState activity_;
 
   std::string clip_name_ = "sit";

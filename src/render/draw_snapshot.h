@@ -34,6 +34,10 @@ struct FigureSnapshot {
 // fly hunt, the water reminder and lunch.
 enum class ToyKind : std::uint8_t { yarn_ball = 0, frisbee = 1, carrot = 2, treat = 3, fly, water_drop, food_bowl };
 
+// No toy or prop is drawn further than this from its centre (ui); the centre is 6 ui
+// above the point at the toy's height.
+inline constexpr float kToyReach = 14;
+
 struct ToySnapshot {
   ToyKind kind = ToyKind::yarn_ball;
   float x = 0;         // window x of its centre

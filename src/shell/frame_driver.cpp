@@ -18,7 +18,7 @@ void update_blocked_monitors(PetEngine& engine, std::vector<MonitorInfo>& monito
                              const std::optional<ForegroundWindow>& foreground) {
   const std::vector<MonitorInfo> before = monitors;
   mark_blocked_monitors(monitors, foreground);
-  if (monitors != before) engine.replace_monitors(monitors);
+  if (monitors != before) engine.update_blocked_flags(monitors);
 }
 
 }  // namespace burrowly

@@ -17,11 +17,11 @@ struct SoakReport {
   std::uint64_t ticks = 0;
   std::set<Activity> activities;    // every activity the pet was seen in
   std::optional<std::string> fault; // the first broken rule, with the simulated time
-  // The highest the pet hung in the air outside a jump, a leap or the notch hump: a pet
-  // that no activity holds up must be on its way down.
+  // The highest the pet hung above its ground (the notch hump counts as ground) outside a
+  // jump or a leap: a pet that no activity holds up must be on its way down.
   float lift_outside_jumps = 0;
-  // Frames where the pet's feet or top, its toy's centre or the bubble's anchor were
-  // outside the overlay window.
+  // Frames where any part of the pet (as tall as the tallest animal, hat on), its toy or
+  // prop, or the bubble's anchor was outside the overlay window.
   std::uint64_t frames_outside_overlay = 0;
   // Messages from the command line that left the bubble before their time without
   // another message (or the user's own command) taking their place.

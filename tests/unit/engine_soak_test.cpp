@@ -10,6 +10,7 @@ TEST(EngineSoak, HalfAnHourOfRandomUseKeepThePetSoundAndReachEveryActivity) {
   const SoakReport report = run_engine_soak(30 * 60, 1);
   EXPECT_FALSE(report.fault) << *report.fault;
   EXPECT_EQ(report.lift_outside_jumps, 0.0f);
+  EXPECT_EQ(report.frames_outside_overlay, 0u);
   EXPECT_EQ(report.messages_cut_short, 0u);
   EXPECT_GE(report.ticks, std::uint64_t(30 * 60 / 0.033) - 1);
   for (int a = 0; a <= int(Activity::vibe); ++a)

@@ -43,7 +43,7 @@ TEST(MultiMonitor, EnumerationIsOrderedLeftToRightAndKeepsItsNumbers) {
   EXPECT_EQ(monitors[2].number, 2u);
   // Each lane sits at the bottom of its own monitor, above its own taskbar.
   for (const MonitorInfo& m : monitors) {
-    HabitatRect lane = habitat_rect(m, false, false);
+    HabitatRect lane = habitat_rect(m, false, false, "M");
     EXPECT_EQ(lane.x, m.x);
     EXPECT_EQ(lane.y + lane.height, m.y + m.height);
     EXPECT_LE(lane.ground_y, float(lane.height));
@@ -86,6 +86,33 @@ TEST(MultiMonitor, AFullscreenWindowHidesThePetsOverlayUntilThePetEscapes) {
   plan = plan_overlays(monitors, monitors.size(), frame);
   EXPECT_EQ(plan[after], OverlayAction::draw);
   EXPECT_FALSE(engine.draw_snapshot(after).figures.empty());
+}
+
+TEST(MultiMonitor, AFullscreenWindowElsewhereLeavesThePetWhereItIs) {
+  EngineRig rig;
+  std::vector<MonitorInfo> monitors = three_desks();
+  PetEngine engine = rig.make(quiet_config(), monitors);
+  ASSERT_TRUE(engine.hop_monitor(+1));  // lands 24 px in, walking to the middle
+  const std::size_t home = engine.monitor_index();
+  ASSERT_FLOAT_EQ(engine.x(), 24.0f);
+  ASSERT_EQ(engine.activity(), Activity::walk);
+  const auto target = std::get<WalkActivity>(engine.activity_state()).target;
+
+  const std::size_t other = (home + 1) % monitors.size();
+  mark_blocked_monitors(monitors, fullscreen_on(monitors[other]));
+  engine.update_blocked_flags(monitors);
+  EXPECT_TRUE(engine.monitors()[other].blocked);
+  EXPECT_EQ(engine.monitor_index(), home);
+  EXPECT_FLOAT_EQ(engine.x(), 24.0f) << "no clamp to the refresh's 30 px margin";
+  ASSERT_EQ(engine.activity(), Activity::walk);
+  EXPECT_EQ(std::get<WalkActivity>(engine.activity_state()).target, target);
+  EXPECT_TRUE(engine.needs_redraw());
+
+  // The fullscreen window moves to the pet's own monitor: the flags follow it.
+  mark_blocked_monitors(monitors, fullscreen_on(monitors[home]));
+  engine.update_blocked_flags(monitors);
+  EXPECT_TRUE(engine.monitors()[home].blocked);
+  EXPECT_FALSE(engine.monitors()[other].blocked);
 }
 
 TEST(MultiMonitor, UnpluggingThePetsMonitorBringsItBackOnScreen) {

@@ -42,7 +42,7 @@ InputSnapshot poll_input(AppState& app) {
 }  // namespace
 
 ScreenRect overlay_rect(const MonitorInfo& monitor, const Config& config) {
-  HabitatRect habitat = habitat_rect(monitor, config.position == Position::top, config.top_notch);
+  HabitatRect habitat = habitat_rect(monitor, config.position == Position::top, config.top_notch, config.size);
   return {habitat.x, habitat.y, habitat.width, habitat.height};
 }
 
