@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/animal_groups.h"
 #include "engine/pet_engine.h"
 
 namespace burrowly {
@@ -187,10 +188,16 @@ void PetEngine::step_ball(BallActivity& ball, float dt) {
   } else {
     ball.x = next_x;
   }
+  // The toy rolls on the ground and bounces off the screen's top, its picture inside
+  // the window: a long toy on a thin floor rolls a little above the ground line.
+  const HabitatRect rect = habitat();
+  const ToyReach reach = toy_reach(toy_kind_for(config_.pet));
+  const float floor = std::max((reach.below - 6) * s - (float(rect.height) - rect.ground_y), 0.0f);
+  const float top = std::max(rect.ground_y - (6 + reach.above) * s, floor);
   ball.vh -= 620 * s * dt;
   const float next_h = ball.height + dt * ball.vh;
-  if (next_h <= 0) {
-    ball.height = 0;
+  if (next_h <= floor) {
+    ball.height = floor;
     if (std::abs(ball.vh) > 45 * s) {
       ball.vh = 0.62f * std::abs(ball.vh);
       ball.bounces += 1;
@@ -198,8 +205,8 @@ void PetEngine::step_ball(BallActivity& ball, float dt) {
       ball.vh = 0;
     }
     ball.vx *= 0.92f;
-  } else if (const float top = habitat().ground_y - (6 + kToyReach) * s; next_h > top) {
-    ball.height = std::max(top, 0.0f);  // off the screen's edge, like off its sides
+  } else if (next_h > top) {
+    ball.height = top;  // off the screen's edge, like off its sides
     ball.vh = -0.85f * std::abs(ball.vh);
   } else {
     ball.height = next_h;
@@ -236,7 +243,8 @@ void PetEngine::step_splash(SplashActivity& splash, float dt) {
   }
   set_chain({"look"}, 6);
   splash.vh -= 560 * s * dt;
-  splash.drop_x = pin(splash.drop_x + dt * splash.vx, kToyReach * s, width() - kToyReach * s);
+  const float side = toy_reach(ToyKind::water_drop).side * s;
+  splash.drop_x = pin(splash.drop_x + dt * splash.vx, side, width() - side);
   splash.drop_height += dt * splash.vh;
   splash.angle += dt * (splash.vx > 0 ? 4.2f : -4.2f);
   if (splash.elapsed > 2.4f || splash.drop_height < -drop_fall_limit()) become_idle(2);
@@ -246,7 +254,8 @@ float PetEngine::drop_fall_limit() const {
   // 80 px below the ground, or less where the window ends sooner.
   const HabitatRect rect = habitat();
   const float s = scale();
-  return std::clamp(float(rect.height) - rect.ground_y - (kToyReach - 6) * s, 0.0f, 80 * s);
+  const float below = toy_reach(ToyKind::water_drop).below - 6;
+  return std::clamp(float(rect.height) - rect.ground_y - below * s, 0.0f, 80 * s);
 }
 
 bool PetEngine::hop_monitor(int direction) {

@@ -34,9 +34,12 @@ struct FigureSnapshot {
 // fly hunt, the water reminder and lunch.
 enum class ToyKind : std::uint8_t { yarn_ball = 0, frisbee = 1, carrot = 2, treat = 3, fly, water_drop, food_bowl };
 
-// No toy or prop is drawn further than this from its centre (ui); the centre is 6 ui
-// above the point at the toy's height.
-inline constexpr float kToyReach = 14;
+// How far a toy's picture reaches from its centre (ui), sideways, above and below; for
+// the toys that turn, in every direction. The centre is 6 ui above the toy's height.
+struct ToyReach {
+  float side = 0, above = 0, below = 0;
+};
+ToyReach toy_reach(ToyKind kind);
 
 struct ToySnapshot {
   ToyKind kind = ToyKind::yarn_ball;

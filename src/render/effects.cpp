@@ -101,6 +101,20 @@ void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language lan
   }
 }
 
+ToyReach toy_reach(ToyKind kind) {
+  // The outlines below plus half their stroke.
+  switch (kind) {
+    case ToyKind::yarn_ball: return {6.6f, 6.6f, 6.6f};
+    case ToyKind::frisbee: return {9.1f, 9.1f, 9.1f};
+    case ToyKind::carrot: return {13.9f, 13.9f, 13.9f};
+    case ToyKind::treat: return {7.1f, 7.1f, 7.1f};
+    case ToyKind::fly: return {4.3f, 5.9f, 2.3f};
+    case ToyKind::water_drop: return {8.5f, 8.5f, 8.5f};
+    case ToyKind::food_bowl: return {12.0f, 3.6f, 6.6f};
+  }
+  return {};
+}
+
 bool drawn_behind_pet(ToyKind kind) { return kind == ToyKind::water_drop || kind == ToyKind::food_bowl; }
 
 void draw_toy(Pixmap& pm, const ToySnapshot& toy, float ground_y, float u) {

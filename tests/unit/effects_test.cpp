@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace burrowly {
 namespace {
 
@@ -92,6 +95,33 @@ TEST(Effects, ToysNeedOpacityAboveOnePercent) {
   Pixmap ball = blank();
   draw_toy(ball, {ToyKind::yarn_ball, 60, 0, 0, 1, 0}, 100, 1);
   EXPECT_EQ(ball.data()[(94 * 120 + 58) * 4 + 0], 230);
+}
+
+// Every toy and prop, at every turn and with its wings up, lies within its reach of its
+// centre and reaches nearly that far, drawn four times larger so pixels do not blur it.
+TEST(Effects, ToysStayWithinTheirReach) {
+  constexpr float kScale = 4, kCentreX = 60, kCentreY = 60;
+  for (int look = 0; look <= 6; ++look) {
+    const ToyReach reach = toy_reach(ToyKind(look));
+    float side = 0, above = 0, below = 0;
+    for (int turn = 0; turn < 16; ++turn) {
+      Pixmap p = *Pixmap::create(120, 120);
+      // Height 0 puts the centre 6 ui above the ground line.
+      draw_toy(p, {ToyKind(look), kCentreX, 0, turn * 0.3927f, 1, 0.0413f}, kCentreY + 6 * kScale, kScale);
+      for (std::uint32_t y = 0; y < p.height(); ++y)
+        for (std::uint32_t x = 0; x < p.width(); ++x) {
+          if (p.data()[(y * p.width() + x) * 4 + 3] == 0) continue;
+          side = std::max({side, std::abs(float(x) - kCentreX), std::abs(float(x) + 1 - kCentreX)});
+          above = std::max(above, kCentreY - float(y));
+          below = std::max(below, float(y) + 1 - kCentreY);
+        }
+      if (ToyKind(look) == ToyKind::fly || ToyKind(look) == ToyKind::food_bowl) break;  // they do not turn
+    }
+    EXPECT_LE(side, reach.side * kScale + 1) << look;
+    EXPECT_LE(above, reach.above * kScale + 1) << look;
+    EXPECT_LE(below, reach.below * kScale + 1) << look;
+    EXPECT_GE(std::max({side, above, below}), std::max({reach.side, reach.above, reach.below}) * kScale - 4) << look;
+  }
 }
 
 // Counts the pixels whose straight colour passes the test, among those at least half opaque.

@@ -318,9 +318,12 @@ bool outside_overlay(const PetEngine& e) {
     if (!e.scene_running() && (f.x < 0 || f.x > width)) return true;
   }
   if (s.toy) {
-    const float reach = kToyReach * u;
+    const ToyReach reach = toy_reach(s.toy->kind);
     const float y = s.habitat.ground_y - 6 * u - s.toy->height;
-    if (y - reach < 0 || y + reach > height || s.toy->x - reach < 0 || s.toy->x + reach > width) return true;
+    constexpr float kRounding = 0.01f;
+    if (y - reach.above * u < -kRounding || y + reach.below * u > height + kRounding ||
+        s.toy->x - reach.side * u < -kRounding || s.toy->x + reach.side * u > width + kRounding)
+      return true;
   }
   return s.speech && s.bubble_anchor_y < 0;
 }

@@ -24,12 +24,14 @@ Config top_lane(bool notch = false) {
 void expect_toy_inside(const PetEngine& engine, const std::string& when) {
   const DrawSnapshot s = engine.draw_snapshot(engine.monitor_index());
   if (!s.toy || s.toy->opacity <= 0.01f) return;
-  const float reach = kToyReach * s.display_scale;
-  const float y = s.habitat.ground_y - 6 * s.display_scale - s.toy->height;
-  EXPECT_GE(y - reach, 0.0f) << when;
-  EXPECT_LE(y + reach, float(s.habitat.height)) << when;
-  EXPECT_GE(s.toy->x - reach, 0.0f) << when;
-  EXPECT_LE(s.toy->x + reach, float(s.habitat.width)) << when;
+  const ToyReach reach = toy_reach(s.toy->kind);
+  const float u = s.display_scale;
+  const float y = s.habitat.ground_y - 6 * u - s.toy->height;
+  constexpr float kRounding = 0.01f;
+  EXPECT_GE(y - reach.above * u, -kRounding) << when;
+  EXPECT_LE(y + reach.below * u, float(s.habitat.height) + kRounding) << when;
+  EXPECT_GE(s.toy->x - reach.side * u, -kRounding) << when;
+  EXPECT_LE(s.toy->x + reach.side * u, float(s.habitat.width) + kRounding) << when;
 }
 
 TEST(TopLane, TheTallestPetAndItsHighestJumpFitBelowTheScreensTop) {
