@@ -40,9 +40,9 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   EffectsDraw effects;
   effects.ground_y = ground;
   effects.language = s.language;
+  // The notch island hangs 40 ui down from the screen's top, above the lane.
   if (s.habitat.top_mode && s.habitat.notch && !s.figures.empty())
-    effects.panel = PanelDraw{s.habitat.notch_left, -10 * u, s.habitat.notch_right - s.habitat.notch_left,
-                              ground + 10 * u + 4 * u};
+    effects.panel = PanelDraw{s.habitat.notch_left, -10 * u, s.habitat.notch_right - s.habitat.notch_left, 50 * u};
   effects.toy = s.toy;
   effects.particles = s.particles;
 
