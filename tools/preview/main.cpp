@@ -109,6 +109,8 @@ Config scenario_config(std::string_view scenario, const Options& o) {
   config.lunch_hour = scenario == "lunch" ? 13 : -1;
   config.bed_hour = -1;
   config.first_day = config.visit_day = config.stat_day = config.work_day = o.date;
+  if (scenario == "visit") config.first_day = "2000-01-01", config.visit_day.clear();  // a visit is due
+  if (scenario == "fly") config.mood = "playful";
   return config;
 }
 
@@ -146,16 +148,17 @@ int main(int argc, char** argv) {
   // A fixed window around the start, so motion shows against it.
   const int centre = static_cast<int>(engine.x());
   std::vector<preview::StripFrame> frames;
-  int tick = 0;
-  for (float t = 0; t < scenario->seconds; t += kDt, ++tick) {
+  int shown = 0;
+  for (float t = 0; t < scenario->seconds; t += kDt) {
     const preview::Stimulus stimulus = scenario->step(engine, t, kDt, o.text);
     engine.tick(kDt, stimulus.input, stimulus.desktop);
-    if (t < scenario->record_from || tick % o.every != 0) continue;
+    if (t < scenario->record_from || (scenario->shows && !scenario->shows(engine))) continue;
+    if (shown++ % o.every != 0) continue;
     DrawSnapshot snapshot = engine.draw_snapshot(0);
     if (scenario->figures_only) snapshot.speech.reset(), snapshot.particles.clear(), snapshot.toy.reset();
     render_snapshot(*overlay, snapshot, lookup, font);
-    // A moving pet is followed, so it stays in view.
-    const int middle = scenario->figures_only ? static_cast<int>(engine.x()) : centre;
+    // A moving pet, or one found at a random moment, is followed, so it stays in view.
+    const int middle = scenario->figures_only || scenario->shows ? static_cast<int>(engine.x()) : centre;
     const int left = std::clamp(middle - int(kCrop / 2), 0, std::max(0, rect.width - int(kCrop)));
     auto crop = Pixmap::create(kCrop, overlay->height());
     for (std::uint32_t y = 0; y < overlay->height(); ++y)

@@ -40,7 +40,7 @@ Stimulus lure(const PetEngine& e, float lead, float t) {
   return s;
 }
 
-const std::array<Scenario, 14> kScenarios{{
+const std::array<Scenario, 17> kScenarios{{
     {"idle", 60, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); }},
     {"say", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string& text) {
        if (crossed(t, dt, 0.5f)) e.on_signal(SayMsg{text, std::nullopt});
@@ -79,8 +79,22 @@ const std::array<Scenario, 14> kScenarios{{
        if (crossed(t, dt, 0.5f) || crossed(t, dt, 10.0f)) e.toggle_sleep();
        return calm();
      }},
-    {"species", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
+    {"species", 12, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
        if (crossed(t, dt, 0.3f)) e.change_pet(e.config().pet == "cat" ? "corgi" : "cat");
+       return calm();
+     }},
+    // The daily visit comes at a random moment after the first 45 s.
+    {"visit", 900, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); },
+     [](const PetEngine& e) { return e.scene_running(); }},
+    {"fly", 600, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); },
+     [](const PetEngine& e) { return e.activity() == Activity::fly; }},
+    // An agent reporting quickly: fail and ok every 0.3 s.
+    {"burst", 6, 0, false, [](PetEngine& e, float t, float dt, const std::string&) {
+       for (int i = 0; i < 8; ++i) {
+         if (!crossed(t, dt, 0.5f + 0.3f * float(i))) continue;
+         if (i % 2) e.on_signal(OkMsg{""});
+         else e.on_signal(FailMsg{"step " + std::to_string(i / 2 + 1) + " failed"});
+       }
        return calm();
      }},
     {"lunch", 12, 0, false, [](PetEngine&, float, float, const std::string&) { return calm(); }},

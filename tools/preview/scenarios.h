@@ -23,6 +23,9 @@ struct Scenario {
   // Called before every tick with the time since the start and the text to say; may
   // act on the engine.
   std::function<Stimulus(PetEngine&, float t, float dt, const std::string& text)> step;
+  // When set, only the frames for which it holds are shown (a scene or activity that
+  // starts at a random moment).
+  std::function<bool(const PetEngine&)> shows = {};
 };
 
 std::span<const Scenario> scenarios();
