@@ -65,7 +65,7 @@ std::vector<MonitorInfo> two_monitors() {
 std::vector<FakeOverlay> overlays_for(const std::vector<MonitorInfo>& monitors) {
   std::vector<FakeOverlay> overlays;
   for (const MonitorInfo& m : monitors) {
-    HabitatRect r = habitat_rect(m, false, false);
+    HabitatRect r = habitat_rect(m, false, false, "M");
     overlays.push_back({*Pixmap::create(std::uint32_t(r.width), std::uint32_t(r.height))});
   }
   return overlays;

@@ -4,6 +4,7 @@
 
 #include "engine/habitat.h"
 #include "engine_fixture.h"
+#include "shell/frame_driver.h"
 #include "shell/frame_plan.h"
 #include "shell/monitor_layout.h"
 
@@ -98,9 +99,9 @@ TEST(MultiMonitor, AFullscreenWindowElsewhereLeavesThePetWhereItIs) {
   ASSERT_EQ(engine.activity(), Activity::walk);
   const auto target = std::get<WalkActivity>(engine.activity_state()).target;
 
+  // The sensing tick, as both shells run it.
   const std::size_t other = (home + 1) % monitors.size();
-  mark_blocked_monitors(monitors, fullscreen_on(monitors[other]));
-  engine.update_blocked_flags(monitors);
+  update_blocked_monitors(engine, monitors, fullscreen_on(monitors[other]));
   EXPECT_TRUE(engine.monitors()[other].blocked);
   EXPECT_EQ(engine.monitor_index(), home);
   EXPECT_FLOAT_EQ(engine.x(), 24.0f) << "no clamp to the refresh's 30 px margin";
@@ -109,8 +110,7 @@ TEST(MultiMonitor, AFullscreenWindowElsewhereLeavesThePetWhereItIs) {
   EXPECT_TRUE(engine.needs_redraw());
 
   // The fullscreen window moves to the pet's own monitor: the flags follow it.
-  mark_blocked_monitors(monitors, fullscreen_on(monitors[home]));
-  engine.update_blocked_flags(monitors);
+  update_blocked_monitors(engine, monitors, fullscreen_on(monitors[home]));
   EXPECT_TRUE(engine.monitors()[home].blocked);
   EXPECT_FALSE(engine.monitors()[other].blocked);
 }
