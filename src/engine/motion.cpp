@@ -225,7 +225,7 @@ void PetEngine::step_ball(BallActivity& ball, float dt) {
   } else {
     set_chain({"look"}, 6);
   }
-  if (ball.age > 10.5f || (ball.age > 4.5f && ball.height <= 0.1f && std::abs(ball.vx) < 8)) become_idle(2.2f);
+  if (ball.age > 10.5f || (ball.age > 4.5f && ball.height <= floor + 0.1f && std::abs(ball.vx) < 8)) become_idle(2.2f);
 }
 
 void PetEngine::step_splash(SplashActivity& splash, float dt) {
