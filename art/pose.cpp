@@ -1,5 +1,6 @@
 #include "pose.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -14,9 +15,8 @@ bool is(std::string_view clip, std::initializer_list<std::string_view> names) {
   return false;
 }
 
-}  // namespace
-
-Pose pose_for(std::string_view clip, int index, int count) {
+// The pose the body strikes in this frame, before the parts that trail behind it.
+Pose body_pose(std::string_view clip, int index, int count) {
   const float t = count > 0 ? float(index) / float(count) : 0;
   const float s = std::sin(kTau * t), c = std::cos(kTau * t);
   const float bounce = std::fabs(s);  // twice per cycle
@@ -62,8 +62,18 @@ Pose pose_for(std::string_view clip, int index, int count) {
     if (clip == "dig") p.body_tilt = -10, p.head_dy = 4;
     if (clip == "sniff") p.head_dy = 5 + s, p.head_tilt = -12, p.tuck = 0.2f;
   }
-  if (is(clip, {"leap", "jump", "jumpup", "kickup", "climbjump", "mantle"})) {
-    const float arc = std::sin(3.14159f * (float(index) + 0.5f) / float(count));
+  // A jump from the ground starts crouched: the body squashes down before it takes off.
+  const bool takes_off = is(clip, {"leap", "jump", "jumpup"});
+  if (takes_off && index == 0) {
+    p.tuck = 0.7f;
+    p.body_dy = 3;
+    p.stretch = -3;
+    p.body_tilt = -4;
+    p.head_dy = 2;
+    p.tail_swing = 10;
+  } else if (is(clip, {"leap", "jump", "jumpup", "kickup", "climbjump", "mantle"})) {
+    const float arc = takes_off ? std::sin(3.14159f * (float(index) - 0.5f) / float(count - 1))
+                                : std::sin(3.14159f * (float(index) + 0.5f) / float(count));
     p.lift = 3 + 9 * arc;
     p.stretch = 4 * arc;
     p.body_tilt = (clip == "jumpup" || clip == "climbjump") ? 25 : 12 - 24 * t;
@@ -167,6 +177,22 @@ Pose pose_for(std::string_view clip, int index, int count) {
   if (p.paw_to_face) p.reach = Reach::face, p.reach_k = 1, p.sway = s;
   if (clip == "dig") p.reach = Reach::dig, p.reach_k = 1, p.sway = s;
   if (clip == "turn") p.head_dx = -2 * s, p.head_tilt = 10 * s, p.body_tilt = 3 * s;
+  return p;
+}
+
+// How high the body is carried in a pose, px.
+float carried_height(const Pose& p) { return p.lift - p.body_dy; }
+
+}  // namespace
+
+Pose pose_for(std::string_view clip, int index, int count) {
+  Pose p = body_pose(clip, index, count);
+  if (count < 2) return p;
+  // The tail and the ears follow a frame late: the tail swings where the body led it in
+  // the frame before, and the ears trail behind a body that has just risen or dropped.
+  const Pose before = body_pose(clip, (index + count - 1) % count, count);
+  p.tail_swing = before.tail_swing;
+  p.ear_lag = std::clamp((carried_height(p) - carried_height(before)) * 7, -20.0f, 20.0f);
   return p;
 }
 

@@ -33,6 +33,7 @@ struct Pose {
   float sway = 0;         // -1..1: a waving paw's side-to-side, a digging paw's stroke
   float tuck = 0;         // 0..1: legs folded under the body
   float tail_swing = 0;   // degrees
+  float ear_lag = 0;      // degrees the ears trail back (+) or flick forward (-) behind the body's movement
   float mouth = 0;        // 0..1: mouth open
   bool tongue = false;
   bool eyes_closed = false;

@@ -9,8 +9,9 @@
 namespace art {
 
 enum class Rig { quadruped, rodent, bird, biped, reptile, frog, butterfly, beetle, spider };
-enum class Ears { none, pointed, round, floppy, tall, bat, huge, tuft, petal, side, low, cup };
-// low: small round ears set wide and low (manul); cup: round ears on the sides of the head (monkey)
+enum class Ears { none, pointed, round, floppy, tall, bat, huge, tuft, petal, side, low, cup, saucer };
+// low: small round ears set wide and low (manul); cup: round ears on the sides of the head (monkey);
+// saucer: big thin round ears standing up from the top of the head, pink inside (chinchilla)
 enum class Tail { none, curve, bushy, curl_over, stub, thin, ringed, white_tip, curly, cotton, long_curl, tuft_tip,
                   thick, fan, sickle };  // sickle: a bushy plume curled up over the back (husky)
 
@@ -47,6 +48,7 @@ enum Feature : std::uint32_t {
   kWrinkles = 1 << 28,  // a dark flat muzzle with wrinkles over it (frenchie)
   kHeartFace = 1 << 29,  // a pale heart-shaped face (monkey)
   kEarFringe = 1 << 30,  // pale fluff inside and round the ears (koala, chinchilla)
+  kFeathered = 1u << 31,  // long wavy fringes on the chest, belly, legs and ears (cocker)
 };
 
 struct Species {

@@ -6,7 +6,7 @@ namespace art {
 void add_birds(std::vector<Species>& out, const std::string& key) {
   if (key == "parrot") {
     Species s = make_species("parrot", Rig::bird, 0x4caf50, 0x8bd67a, 0x2e8a3a);
-    s.length = 16, s.height = 22, s.legs = 4, s.head = 7, s.snout = 3, s.extra = 0xf0d060, s.nose = 0x6a6a6a;
+    s.length = 16, s.height = 22, s.legs = 4, s.head = 7, s.snout = 3.5f, s.extra = 0xe2cf9c, s.nose = 0x6a6a6a;
     s.tail = Tail::fan, s.features = kLongSnout | kStripes | kPatches;
     s.accent = 0xe53935;
     out.push_back(s);
@@ -59,7 +59,7 @@ void add_critters(std::vector<Species>& out, const std::string& key) {
     s.length = 22, s.height = 14, s.blink = false;
     out.push_back(s);
   } else if (key == "tarantula") {
-    Species s = make_species("tarantula", Rig::spider, 0x3e2f2a, 0x3e2f2a, 0xe07b39);
+    Species s = make_species("tarantula", Rig::spider, 0x3e2f2a, 0x5a453a, 0xe07b39);
     s.blink = false;
     out.push_back(s);
   }

@@ -74,7 +74,7 @@ void add_quadrupeds(std::vector<Species>& out) {
   Species cocker = quad("cocker", 0xd99a4e, 0xf0c07e, 0xa8682a);
   cocker.length = 26, cocker.height = 14, cocker.legs = 7, cocker.head = 10, cocker.snout = 3.5f, cocker.ear = 9.5f;
   cocker.ears = Ears::floppy, cocker.tail = Tail::stub, cocker.extra = 0xb8742e;
-  cocker.features = kFluffy | kMuzzle | kBigEyes;
+  cocker.features = kFluffy | kMuzzle | kBigEyes | kFeathered;
   out.push_back(cocker);
 }
 

@@ -22,9 +22,9 @@ void add_small_mammals(std::vector<Species>& out) {
   out.push_back(pig);
 
   Species chin = make_species("chinchilla", Rig::rodent, 0xa9acb3, 0xe6e8ec, 0x7c8088);
-  chin.length = 22, chin.height = 18, chin.head = 8.5f, chin.snout = 0, chin.ear = 6.5f;
-  chin.ear = 7.5f, chin.ears = Ears::round, chin.tail = Tail::bushy, chin.eye = 0x1a1420;
-  chin.features = kBigEyes | kWhiskers | kEarFringe;
+  chin.length = 19, chin.height = 20, chin.head = 8.5f, chin.snout = 0;
+  chin.ear = 9, chin.ears = Ears::saucer, chin.tail = Tail::sickle, chin.eye = 0x1a1420, chin.nose = 0xd88a98;
+  chin.features = kBigEyes | kWhiskers;
   out.push_back(chin);
 
   Species hog = make_species("hedgehog", Rig::rodent, 0xe9d2b0, 0xe9d2b0, 0x7a5a3c);

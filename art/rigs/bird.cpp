@@ -77,7 +77,10 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const auto far_tip = p.reach == Reach::dig ? std::nullopt : raised_paw(p, limbs, false);
   if (far_tip) draw_wing(*far_tip, Material{{wing.shade[2], wing.shade[2], wing.shade[3], wing.shade[3]}}, -2);
   // Tail.
-  if (s.tail == Tail::fan) d.poly({{-W + 2, 2}, {-W - 7, 10}, {-W - 5, 12}, {-W + 4, 5}}, ramp(rgb(0x2f6fd0)), true);
+  if (s.tail == Tail::fan) {  // long tail feathers, red down the middle
+    d.poly({{-W + 2, 1}, {-W - 9, 11}, {-W - 7, 13.5f}, {-W + 4, 5}}, ramp(rgb(0x2f6fd0)), true);
+    d.mark_poly({{-W + 1, 3}, {-W - 8, 11.6f}, {-W - 7.4f, 12.4f}, {-W + 2, 4.5f}}, ramp(rgb(s.accent)));
+  }
   else d.poly({{-W + 1, 0}, {-W - 4, 3}, {-W + 1, 5}}, body, true);
   d.oval(0, 0, W, H, body, true);
   d.mark_oval(W * 0.3f, H * 0.35f, W * 0.7f, H * 0.65f, belly);
@@ -140,8 +143,12 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.poly({{r * 0.5f, 1}, {r + bl - 1, 2}, {r + bl * 0.4f, 6 + p.mouth * 2}}, ramp(rgb(0xf7c070)), true);
   } else if (owl) {
     d.poly({{-1.2f, r * 0.1f}, {1.2f, r * 0.1f}, {0, r * 0.6f}}, beak, true);
-  } else if (s.has(kLongSnout)) {  // hooked parrot beak
-    d.poly({{r * 0.55f, -2}, {r + bl, -1}, {r + bl, 2.5f}, {r * 0.55f, 2}}, beak, true);
+  } else if (s.has(kLongSnout)) {  // the parrot: a bare pale cheek and a big beak hooked over a dark lower one
+    d.mark_oval(r * 0.3f, -r * 0.05f, r * 0.42f, r * 0.4f, ramp(rgb(0xf6f1e6)));
+    d.poly({{r * 0.5f, 1}, {r + bl - 1.5f, 1.8f}, {r + 0.5f, 3.6f + p.mouth * 2}, {r * 0.55f, 3}},
+           ramp(rgb(0x4a4448)), true);
+    d.poly({{r * 0.45f, -3}, {r + 1, -3.4f}, {r + bl, -1.6f}, {r + bl + 0.6f, 1.2f}, {r + bl - 0.4f, 3.8f},
+            {r + bl - 1.2f, 1.6f}, {r * 0.55f, 1.2f}}, beak, true);
   } else {
     const float open = p.mouth * 2;
     d.poly({{r * 0.55f, -1.2f}, {r + bl, -0.2f - open * 0.3f}, {r * 0.55f, 1}}, beak, true);

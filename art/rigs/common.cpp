@@ -132,7 +132,13 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   const Material light = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
   const Material ear_m = s.has(kDarkEars) || s.has(kPoints) || s.has(kDarkFace) ? dark : fur;
-  // Ears behind the head, one part with it.
+  // Ears behind the head, one part with it, trailing the body's movement from the top of the head.
+  const Transform head_xf = d.transform;
+  auto trailing = [&](float px, float py, float lag) {
+    return head_xf.after(Transform::translate(px, py)).after(Transform::rotate(lag * kDeg))
+        .after(Transform::translate(-px, -py));
+  };
+  d.transform = trailing(-1, -r * 0.5f, pose.ear_lag);
   d.begin_group();
   switch (s.ears) {
     case Ears::pointed:
@@ -166,6 +172,13 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
         }
       }
       break;
+    case Ears::saucer:  // the far ear further back, both leaning back a little
+      for (float side : {-1.0f, 1.0f}) {
+        const float ex = side * r * 0.35f - 1.5f + (side < 0 ? -1.5f : 0), ey = -r * 0.8f - e * 0.45f;
+        d.oval(ex, ey, e * 0.52f, e * 0.68f, ear_m, true);
+        d.mark_oval(ex + 0.4f, ey + 0.6f, e * 0.3f, e * 0.45f, flat(rgb(0xe8b4bc)));
+      }
+      break;
     case Ears::low:  // small, wide apart and low on a flat head
       for (float side : {-1.0f, 1.0f}) {
         d.poly({{side * r * 0.45f - 1, -r * 0.75f}, {side * (r * 0.85f + e) - 1, -r * 0.55f - e * 0.9f},
@@ -187,12 +200,13 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
       break;
     default: break;
   }
+  d.transform = head_xf;
   if (s.has(kMane)) {  // a cub's first ruff round the head, a part of its own
     d.end_group();
     d.oval(-1.5f, 0.5f, r * 1.17f, r * 1.12f, ramp(rgb(s.extra)), false);
     d.begin_group();
   }
-  d.oval(0, 0, r, r * 0.92f, fur, true);
+  d.oval(0, 0, s.has(kWrinkles) ? r * 1.1f : r, r * 0.92f, fur, true);  // a flat-faced dog's head is broad
   d.end_group();
   if (s.has(kCheeks)) {
     d.oval(r * 0.45f, r * 0.4f, r * 0.55f, r * 0.45f, light, true);
@@ -220,15 +234,18 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   if (s.has(kMuzzle) && s.snout <= 0.5f) d.mark_oval(r * 0.55f, r * 0.45f, r * 0.5f, r * 0.4f, light);
   if (s.has(kWrinkles)) {  // a short dark muzzle, furrowed above
     d.mark_oval(r * 0.8f, r * 0.35f, r * 0.38f, r * 0.3f, dark);
-    d.pixel(r * 0.35f, -r * 0.45f, rgb(s.accent));
-    d.pixel(r * 0.55f, -r * 0.5f, rgb(s.accent));
-    d.pixel(r * 0.45f, r * 0.0f, rgb(s.accent));
+    d.mark_oval(r * 0.45f, r * 0.62f, r * 0.42f, r * 0.2f, light);  // a pale chin under the jowls
+    const std::uint32_t furrow = fur.shade[3];
+    for (int i = -1; i <= 1; ++i) d.pixel(r * 0.26f + float(i), -r * 0.58f, furrow);  // two furrows on the brow
+    for (int i = 0; i <= 1; ++i) d.pixel(r * 0.26f + float(i) - 0.5f, -r * 0.58f + 2, furrow);
+    d.pixel(r * 0.62f, r * 0.1f, furrow);  // a fold over the muzzle
   }
   if (s.has(kBandit)) d.mark_poly({{-r * 0.5f, -r * 0.45f}, {r * 1.1f, -r * 0.4f}, {r * 1.1f, r * 0.15f},
                                    {-r * 0.5f, r * 0.05f}}, dark);
   if (s.has(kEyePatches)) {
-    d.mark_oval(r * 0.05f, -r * 0.05f, r * 0.3f, r * 0.38f, dark);
-    d.mark_oval(r * 0.55f, -r * 0.05f, r * 0.26f, r * 0.36f, dark);
+    // Round each eye, with white between them so they read as two patches.
+    d.mark_oval(-r * 0.12f, r * 0.02f, r * 0.27f, r * 0.37f, dark);
+    d.mark_oval(r * 0.64f, r * 0.02f, r * 0.23f, r * 0.34f, dark);
   }
   if (s.has(kFluffy)) d.mark_oval(-r * 0.35f, -r * 0.3f, r * 0.3f, r * 0.3f, fur);
   const float nose_x = s.snout > 0.5f ? sx + s.snout * 0.75f + 0.5f : r * 0.85f;
@@ -263,13 +280,21 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.pixel(sx + 3, sy + 2, rgb(0xd8d0c8));
   }
   // Floppy and side ears hang in front.
+  // Hanging ears swing their tips back, never forward over the eyes.
+  d.transform = trailing(-r * 0.4f, -r * 0.5f, -std::fabs(pose.ear_lag));
   if (s.ears == Ears::floppy) {
-    d.oval(-r * 0.35f, r * 0.15f, e * 0.4f, e * 1.0f, s.has(kDarkEars) ? dark : ramp(rgb(s.extra ? s.extra : s.body)),
-           true);
+    const Material ear = s.has(kDarkEars) ? dark : ramp(rgb(s.extra ? s.extra : s.body));
+    d.begin_group();
+    d.oval(-r * 0.35f, r * 0.15f, e * 0.4f, e * 1.0f, ear, true);
+    if (s.has(kFeathered))  // wavy locks below the ear leather
+      for (float k : {-1.0f, 0.0f, 1.0f})
+        d.oval(-r * 0.35f + k * e * 0.3f, r * 0.15f + e * (1.05f - 0.15f * k * k), e * 0.2f, e * 0.32f, ear, true);
+    d.end_group();
   }
   if (s.ears == Ears::side)  // a leaf hanging out sideways
     d.poly({{-r * 0.45f, -r * 0.4f}, {-r * 0.5f - e * 1.2f, -r * 0.1f}, {-r * 0.5f - e * 0.95f, r * 0.25f},
             {-r * 0.4f, 0}}, ear_m, true);
+  d.transform = head_xf;
   if (s.has(kHorns)) {  // short kid's horns curving back
     const Material horn = ramp(rgb(0x9c8a70));
     for (float x : {-r * 0.05f, r * 0.4f}) {

@@ -230,62 +230,90 @@ void draw_beetle(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   }
 }
 
-// A red-knee tarantula in profile: hairy abdomen, eight banded legs with the knees
-// high over the body, a cluster of shiny eyes.
+// A red-knee tarantula in profile: a round fuzzy abdomen, a lighter carapace with big
+// shiny eyes, and eight thick legs with orange knees. The near legs are lighter than the
+// far ones and the hind pair goes behind the abdomen, so each leg reads on its own.
 void draw_spider(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   Drawing& d = out.drawing;
   d.transform = Transform::translate(kAnchorX, kGround - p.lift);
-  const Material hair = ramp(rgb(s.body));
-  const Material far_hair{{hair.shade[2], hair.shade[2], hair.shade[3], hair.shade[3]}};
+  const Material near_hair = ramp(rgb(s.belly));
+  const Material far_hair{{near_hair.shade[2], near_hair.shade[3], near_hair.shade[3], near_hair.shade[3]}};
+  const Material body = ramp(rgb(s.body));
   const Material band = ramp(rgb(s.accent));
   const bool low = p.lying || p.curled;
-  const float cy = (low ? -7.0f : -11.0f) + p.body_dy * 0.3f + p.tuck * 2;
-  const float hip_y = cy + 1;
-  const float raise = std::max(p.front_raise, p.both_raise);
-  // Feet reach forward for the front pairs and back for the hind pairs.
-  constexpr float kFoot[4] = {24, 15, -11, -21};
-  constexpr float kKnee[4] = {10, 9, 8, 9};
-  for (int near = 0; near < 2; ++near) {
-    for (int k = 0; k < 4; ++k) {
-      const float hip_x = 4 - k * 1.8f;
-      const float swing = p.gait > 0 ? std::sin(kTau * (p.phase + (k + near) % 2 * 0.5f)) * p.gait * 0.6f : 0;
-      const float lifted = p.gait > 0 ? std::max(0.0f, std::cos(kTau * (p.phase + (k + near) % 2 * 0.5f))) * 2 : 0;
-      float fx = kFoot[k] * (near ? 1.0f : 0.8f) + swing, fy = -0.5f - lifted;
-      float kx = hip_x + (fx - hip_x) * 0.45f, ky = cy - kKnee[k];
-      if (low) fx = hip_x + kFoot[k] * 0.45f, fy = -0.5f, kx = hip_x + kFoot[k] * 0.3f, ky = cy - 4;
-      if (p.curled) kx = hip_x + kFoot[k] * 0.25f, ky = cy - 9, fx = hip_x + kFoot[k] * 0.1f, fy = cy - 4;
-      if (p.on_back) fx = hip_x + kFoot[k] * 0.35f, fy = cy - 14 + k % 2 * 2, kx = hip_x + kFoot[k] * 0.4f,
-                     ky = cy - 7;
-      if (k == 0 && raise > 0.1f && (near || p.both_raise > 0.1f)) {  // front legs up: a greeting or a threat
-        kx = hip_x + 8, ky = cy - 12 - 2 * raise, fx = hip_x + 13, fy = cy - 8 - 9 * raise;
-      }
-      const Material& m = near ? hair : far_hair;
-      d.limb(hip_x, hip_y, kx, ky, near ? 2.3f : 2.0f, m, near);
-      d.limb(kx, ky, fx, fy, near ? 1.9f : 1.7f, m, near);
-      if (near) {
-        d.mark_oval(kx, ky, 1.6f, 1.6f, band);
-        d.mark_oval(kx + (fx - kx) * 0.55f, ky + (fy - ky) * 0.55f, 1.3f, 1.3f, band);
+  const float cy = (low ? -6.0f : -10.0f) + p.body_dy * 0.3f + p.tuck * 2;
+  const float head_x = 4 + p.head_dx * 0.3f, head_y = cy + std::min(p.head_dy * 0.3f, 2.0f);
+  const FrontLimbs limbs{head_x + 3, cy + 1, head_x, head_y - 3, 9, 2.2f, 14};  // a leg reaches high and far
+  // Per leg pair, front to back: the hip on the carapace, the knee high over the body and
+  // the foot well out, the far leg's foot between the near ones.
+  struct Leg {
+    float hip_x, knee_x, knee_up, foot_x, far_foot_x;
+  };
+  constexpr Leg kLegs[4] = {{7, 15, 8, 24, 18}, {5, 9.5f, 10, 14, 9.5f}, {3, -1, 10, -9, -4}, {1.5f, -6, 8, -20, -15}};
+  auto draw_leg = [&](int k, bool near) {
+    const Leg& leg = kLegs[k];
+    const float hip_x = leg.hip_x + (near ? 0 : 1), hip_y = cy + 1.5f;
+    const float phase = p.phase + float((k + near) % 2) * 0.5f;  // two sets in turn
+    const float swing = p.gait > 0 ? std::sin(kTau * phase) * p.gait * 0.7f : 0;
+    const float lifted = p.gait > 0 ? std::max(0.0f, std::cos(kTau * phase)) * 2.5f : 0;
+    const float foot_x = near ? leg.foot_x : leg.far_foot_x;
+    float fx = foot_x + swing, fy = -0.5f - lifted;
+    float kx = leg.knee_x + (near ? 0 : (foot_x - leg.foot_x) * 0.5f) + swing * 0.5f,
+          ky = near ? cy - leg.knee_up : cy - 2.5f;  // the far knees stay behind the body
+    if (p.lying) {  // legs spread flat out round the body
+      fx = hip_x + (foot_x - hip_x) * 1.1f, fy = -0.5f, kx = hip_x + (kx - hip_x) * 1.2f, ky = cy - 4;
+    }
+    if (p.curled) {  // folded in over the body
+      kx = hip_x + (kx - hip_x) * 0.5f, ky = cy - 6, fx = hip_x + (foot_x - hip_x) * 0.15f, fy = cy - 1;
+    }
+    if (k == 0) {
+      if (const auto paw = raised_paw(p, limbs, near)) {
+        fx = paw->x, fy = paw->y;
+        kx = (hip_x + fx) / 2 + 3, ky = (hip_y + fy) / 2 - 1;  // the knee bent forward
+        if (p.reach == Reach::face)  // a leg drawn through the fangs, the knee high over the head
+          kx = hip_x + 7, ky = cy - 15, fx = head_x + 6.5f, fy = head_y + 3;
       }
     }
-    if (near == 0) d.oval(-8, cy - 2, 9, 7.5f, hair, true);  // abdomen between the far and near legs
+    const Material& m = near ? near_hair : far_hair;
+    d.begin_group();
+    d.limb(hip_x, hip_y, kx, ky, near ? 2.2f : 1.8f, m, true);
+    d.limb(kx, ky, fx, fy, near ? 2.0f : 1.7f, m, true);
+    d.end_group();
+    d.mark_oval(kx, ky, 1.5f, 1.5f, band);  // the red knee
+    d.mark_oval(kx + (fx - kx) * 0.6f, ky + (fy - ky) * 0.6f, 1.3f, 0.7f, band);
+  };
+  for (int k = 3; k >= 0; --k) draw_leg(k, false);
+  for (int k : {3, 2}) draw_leg(k, true);
+  // The abdomen, fuzzy round its back with tufts of hair.
+  const float ax = -9, ay = cy - 3, arx = 7.5f, ary = 6.5f;
+  d.begin_group();
+  d.oval(ax, ay, arx, ary, body, true);
+  for (int i = 0; i < 9; ++i) {
+    const float a = (70 + 26 * float(i)) * kDeg;
+    const float x = ax + std::cos(a) * arx, y = ay - std::sin(a) * ary;
+    const float ox = std::cos(a), oy = -std::sin(a);
+    d.poly({{x - oy * 1.2f, y + ox * 1.2f}, {x + ox * 1.8f, y + oy * 1.8f}, {x + oy * 1.2f, y - ox * 1.2f}}, body);
   }
-  // The body over the leg roots, its carapace lighter around the eyes.
-  d.mark_oval(-9.5f, cy - 5.5f, 3.5f, 2.2f, band);
-  d.oval(3.5f, cy, 6.5f, 5, hair, true);
-  d.mark_oval(4.5f, cy - 1.5f, 4.5f, 3, ramp(rgb(0x7a5e50)));
-  for (float x = -15; x <= -1; x += 2.3f)  // bristles
-    d.pixel(x, cy - 2 - 7.6f * std::sqrt(std::max(0.0f, 1 - (x + 8) * (x + 8) / 81.0f)), rgb(0xa08878));
-  // Eyes on the front of the body, fangs below them.
+  d.end_group();
+  for (int i = 0; i < 7; ++i) {  // light guard hairs
+    const float a = (80 + 22 * float(i)) * kDeg;
+    d.pixel(ax + std::cos(a) * (arx - 2), ay - std::sin(a) * (ary - 2), rgb(0xb09080));
+  }
+  // The carapace in front, over the hips, lighter round the eyes.
+  d.oval(head_x, head_y, 6, 4.6f, body, true);
+  d.mark_oval(head_x + 0.5f, head_y - 1.2f, 4.6f, 3, ramp(rgb(0x9a7a62)));
+  for (int k : {1, 0}) draw_leg(k, true);
+  // Eyes on the front of the carapace, fangs below them.
   const Transform outer = d.transform;
-  d.transform = outer.after(Transform::translate(3.5f + p.head_dx * 0.3f, cy + std::min(p.head_dy * 0.3f, 2.0f)))
-                    .after(Transform::rotate(p.head_tilt * 0.5f * kDeg));
-  draw_eye(d, out.anchors, 2.6f, -2.2f, 1.3f, 0x1a1420, closed);
-  draw_eye(d, out.anchors, 5.0f, -1.8f, 1.1f, 0x1a1420, closed);
-  d.pixel(3.8f, -4, rgb(0x111111));
-  d.limb(5.5f, 2.5f, 6.5f, 4.5f, 1.8f, ramp(rgb(0x241a18)), false);
-  if (p.mouth > 0.15f) d.oval(7, 2, 0.8f, 0.5f + p.mouth, flat(rgb(0xc05060)));
-  set_hat(d, out.anchors, 0, -5);
+  d.transform = outer.after(Transform::translate(head_x, head_y)).after(Transform::rotate(p.head_tilt * 0.5f * kDeg));
+  draw_eye(d, out.anchors, 2, -2.4f, 1.8f, 0x1a1420, closed);
+  draw_eye(d, out.anchors, 5, -1.8f, 1.5f, 0x1a1420, closed);
+  if (!closed) d.pixel(5.6f, -1, rgb(0xffffff));
+  d.limb(5, 2.5f, 6, 4.5f, 1.8f, ramp(rgb(0x241a18)), false);
+  if (p.mouth > 0.15f) d.oval(6.5f, 2, 0.8f, 0.5f + p.mouth, flat(rgb(0xc05060)));
+  set_hat(d, out.anchors, -0.5f, -4.4f);
   d.transform = outer;
+  if (p.reach == Reach::dig) draw_flying_earth(d, ax - arx, p.t);
 }
 
 }  // namespace art

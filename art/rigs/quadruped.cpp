@@ -61,6 +61,17 @@ void draw_legs(Drawing& d, const Species& s, const Pose& p, const Transform& bod
   }
 }
 
+// Long wavy fur hanging `len` px off the edge from a to b, on the side of the normal (nx, ny).
+void draw_fringe(Drawing& d, burrowly::Point a, burrowly::Point b, float nx, float ny, float len, const Material& m) {
+  constexpr int kLocks = 5;
+  std::vector<burrowly::Point> pts{a, b};
+  for (int i = kLocks; i >= 0; --i) {
+    const float k = float(i) / kLocks, l = len * (i % 2 ? 1.0f : 0.55f);
+    pts.push_back({a.x + (b.x - a.x) * k + nx * l, a.y + (b.y - a.y) * k + ny * l});
+  }
+  d.poly(pts, m, true);
+}
+
 void body_markings(Drawing& d, const Species& s, float cx, float cy, float rx, float ry) {
   const Material light = ramp(rgb(s.belly));
   const Material dark = ramp(rgb(s.accent));
@@ -189,6 +200,10 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
       fy = chest_y - 6 * k;
     }
     const bool looks_back = p.looks_back;
+    if (s.has(kFeathered)) {  // a bib of long fur down the chest, feathering behind the foreleg
+      draw_fringe(d, {tw * 0.25f, chest_y - 3}, {tw * 0.45f, -w - 1}, -1, 0.2f, 4, light);
+      draw_fringe(d, {tw * 0.8f, ty - th * 0.2f}, {tw * 1.0f, chest_y + 4}, 0.9f, 0.4f, 3.5f, light);
+    }
     if (!near_paw) {
       d.limb(tw * 0.6f, chest_y, fx, fy, w, leg_m, fy < chest_y);  // a lifted paw stands out
       if (s.has(kSocks) || s.has(kPoints)) d.mark_oval(fx, fy, w * 0.6f, w * 0.6f, sock);
@@ -221,6 +236,7 @@ void draw_quadruped(const Species& s, const Pose& p, bool closed, FrameArt& out)
   draw_legs(d, s, p, body, half, hip_y - 1, false);
   d.transform = base.after(body);
   draw_tail(d, s, -half + 1, cy - H * 0.2f, p.tail_swing + (s.tail == Tail::thin ? -10 : 10));
+  if (s.has(kFeathered)) draw_fringe(d, {-half * 0.55f, cy + ry - 2}, {half * 0.75f, cy + ry - 2}, 0, 1, 6, light);
   d.oval(0, cy, rx, ry, fur, true);
   body_markings(d, s, 0, cy, half, H / 2);
   d.transform = base;

@@ -93,21 +93,33 @@ void draw_rodent(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     }
     d.poly(coat, quill, true);
     for (const burrowly::Point& t : tips) d.pixel(t.x, t.y, rgb(s.extra));  // light quill tips
-    for (float k = -0.6f; k <= 0.61f; k += 0.3f) d.pixel(ccx + k * rx, cy - ry * (0.55f - 0.2f * k * k), rgb(s.extra));
+    // Rows of quills over the dome: a light tip above a dark shaft, staggered row to row.
+    for (int row = 0; row < 3; ++row) {
+      const float shrink = 0.78f - 0.22f * float(row);
+      for (float deg = from + 10 + 9 * float(row % 2); deg <= to - 8; deg += 18) {
+        const float a = deg * 3.14159265f / 180.0f;
+        const float x = ccx + rx * shrink * std::cos(a), y = cy - ry * shrink * std::sin(a);
+        d.pixel(x, y, rgb(s.extra));
+        d.pixel(x, y + 1, quill.shade[3]);
+      }
+    }
     if (p.curled) {
       float hx = 0, hy = cy - R - 1, ax = 0, ay = 0, ux = 0, uy = -1;
       d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);
       out.anchors.hat_x = hx, out.anchors.hat_y = hy, out.anchors.hat_tilt = 0;
       return;
     }
-    d.oval(L * 0.62f, cy + R * 0.3f, R * 0.62f, R * 0.58f, face, true);  // the face, in front of the quills
+    d.oval(L * 0.55f, cy - R * 0.2f, 1.8f, 1.6f, face, true);  // a small round ear on top of the face
+    d.oval(L * 0.64f, cy + R * 0.3f, R * 0.68f, R * 0.64f, face, true);  // the face, in front of the quills
     const Transform outer = d.transform;
     // Nosing at the ground tips the snout down; it stays on the face.
     d.transform = outer.after(Transform::translate(L * 0.7f + p.head_dx, cy + R * 0.3f + std::min(p.head_dy, 1.5f)))
                       .after(Transform::rotate(p.head_tilt * 3.14159265f / 180.0f));
     d.poly({{-2, -4}, {8, 1}, {-2, 4}}, face, true);  // pointed snout
     d.oval(8, 0.5f, 1.3f, 1.1f, flat(rgb(0x1a1420)));
-    draw_eye(d, out.anchors, 1.5f, -1.4f, 1.7f, s.eye, closed);
+    draw_eye(d, out.anchors, 1.5f, -1.4f, 1.9f, s.eye, closed);
+    d.pixel(3.5f, 1.5f, rgb(0xeb9a9a));  // a rosy cheek
+    d.pixel(2.5f, 1.5f, rgb(0xeb9a9a));
     if (p.mouth > 0.15f) d.oval(4.5f, 2.5f, 1.3f, 1 + p.mouth, flat(rgb(0x5a1f2a)));
     float hx = -1, hy = -4.5f, ax = 0, ay = 0, ux = 0, uy = -1;
     d.map(hx, hy), d.map(ax, ay), d.map(ux, uy);

@@ -1,5 +1,5 @@
-// What a viewer sees in the shipped frames: feet on the ground line, jumps that leave
-// it, legs that alternate, cycles that loop, hats on heads and blinks that close eyes.
+// What a viewer sees in the shipped frames: feet on the ground line, jumps that squash
+// first and then leave it, legs that alternate, cycles that loop, hats on heads and blinks that close eyes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,6 +40,20 @@ TEST(ShippedMotion, JumpsLeaveTheGround) {
       for (const FrameRaw& f : burrowly::clip_frames(a.atlas, clip)) highest = std::max(highest, f.gy - lowest_row(a, f));
       EXPECT_GE(highest, 5) << clip;
     }
+  }
+}
+
+TEST(ShippedMotion, JumpsSquashOnTheGroundBeforeTakingOff) {
+  for (const std::string& key : four_legged()) {
+    SCOPED_TRACE(key);
+    const ShippedAnimal& a = shipped(key);
+    const FrameRaw& take_off = burrowly::clip_frames(a.atlas, "jump").front();
+    const FrameRaw& standing = burrowly::clip_frames(a.atlas, "walk").front();
+    EXPECT_GE(lowest_row(a, take_off), take_off.gy - 1) << "the take-off leaves the ground at once";
+    // The eyes (the blink patch's place) show how low the body is carried.
+    ASSERT_TRUE(take_off.bl && standing.bl);
+    EXPECT_GE((*take_off.bl)[5] - take_off.gy, (*standing.bl)[5] - standing.gy + 2)
+        << "the body does not squash before the jump";
   }
 }
 
