@@ -16,7 +16,7 @@ void add_birds(std::vector<Species>& out, const std::string& key) {
     out.push_back(s);
   } else if (key == "flamingo") {
     Species s = make_species("flamingo", Rig::bird, 0xf48fb1, 0xf8b4cb, 0xe0607e);
-    s.length = 20, s.height = 14, s.legs = 22, s.head = 4.5f, s.snout = 5, s.extra = 0x2b2430, s.nose = 0xe0607e;
+    s.length = 20, s.height = 14, s.legs = 22, s.head = 5.2f, s.snout = 5, s.extra = 0x2b2430, s.nose = 0xe0607e;
     s.blink = false;
     out.push_back(s);
   } else if (key == "owl") {

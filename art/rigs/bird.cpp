@@ -63,7 +63,8 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   // it lifts for waves and flaps in the air.
   const float pivot_x = -W * 0.2f, pivot_y = -H * 0.2f;
   const FrontLimbs limbs{pivot_x, pivot_y, hx, hy, std::max(s.head, 6.0f), 3, s.head + s.snout};
-  const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : dark;
+  // The pelican's wings are white with grey tips; the other birds' are in their accent.
+  const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : pelican ? body : dark;
   const Transform body_xf = d.transform;
   auto draw_wing = [&](burrowly::Point tip, const Material& m, float dx) {
     const float vx = tip.x - pivot_x, vy = tip.y - pivot_y;
@@ -84,6 +85,12 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   else d.poly({{-W + 1, 0}, {-W - 4, 3}, {-W + 1, 5}}, body, true);
   d.oval(0, 0, W, H, body, true);
   d.mark_oval(W * 0.3f, H * 0.35f, W * 0.7f, H * 0.65f, belly);
+  if (owl)  // the breast barred with little dark chevrons
+    for (int row = 0; row < 3; ++row)
+      for (int col = 0; col < 3; ++col) {
+        const float x = W * 0.05f + 3.2f * float(col) + (row % 2 ? 1.6f : 0), y = H * 0.05f + 3 * float(row);
+        d.pixel(x - 1, y, rgb(s.accent)), d.pixel(x, y + 1, rgb(s.accent)), d.pixel(x + 1, y, rgb(s.accent));
+      }
   if (p.on_back) {  // the feet kick up from under the tail end
     for (int k = 0; k < 2; ++k) {
       float hip_x = W * 0.2f + float(k) * 3 - 1, hip_y = H * 0.4f;  // body coordinates, then the ground's
@@ -104,6 +111,8 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.transform = body_xf.after(Transform::translate(pivot_x, pivot_y)).after(Transform::rotate(-(70 * raise) * kDeg));
     d.oval(-1, 3, W * 0.55f, H * 0.6f, wing, true);
     if (s.has(kStripes)) d.mark_oval(0, 0, W * 0.45f, 1.2f, ramp(rgb(0xffd43a)));
+    if (pelican) d.mark_poly({{-W, H * 0.45f}, {W * 0.6f, H * 0.4f}, {W * 0.6f, H}, {-W, H}}, dark);
+
     d.transform = body_xf;
   }
   float head_tilt = p.head_tilt;

@@ -295,14 +295,12 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.poly({{-r * 0.45f, -r * 0.4f}, {-r * 0.5f - e * 1.2f, -r * 0.1f}, {-r * 0.5f - e * 0.95f, r * 0.25f},
             {-r * 0.4f, 0}}, ear_m, true);
   d.transform = head_xf;
-  if (s.has(kHorns)) {  // short kid's horns curving back
-    const Material horn = ramp(rgb(0x9c8a70));
-    for (float x : {-r * 0.05f, r * 0.4f}) {
-      d.begin_group();
-      d.limb(x, -r * 0.75f, x - r * 0.2f, -r * 1.2f, 2.2f, horn);
-      d.limb(x - r * 0.2f, -r * 1.2f, x - r * 0.55f, -r * 1.35f, 1.7f, horn);
-      d.end_group();
-    }
+  if (s.has(kHorns)) {  // short kid's horns: tapered, curving back, the far one in shadow
+    const Material horn = ramp(rgb(0xa8957a));
+    const Material far_horn{{horn.shade[2], horn.shade[2], horn.shade[3], horn.shade[3]}};
+    for (const auto& [x, m] : {std::pair{-r * 0.12f, far_horn}, std::pair{r * 0.36f, horn}})
+      d.poly({{x - 1.3f, -r * 0.7f}, {x + 1.3f, -r * 0.76f}, {x + 0.4f, -r * 1.12f}, {x - 1.4f, -r * 1.42f},
+              {x - 1.1f, -r * 1.08f}}, m, true);
   }
   if (s.has(kBeard)) d.poly({{r * 0.4f, r * 0.7f}, {r * 0.9f, r * 0.7f}, {r * 0.55f, r * 1.35f}}, light, true);
   if (s.has(kTuftHead))  // in the mane colour where there is one (the lion cub's first tuft)

@@ -60,6 +60,7 @@ void draw_frog(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.oval(4.5f, -3, 3.8f, 3.5f, skin, true);
   draw_eye(d, out.anchors, -1.6f, -3.4f, 2.1f, s.eye, closed);
   draw_eye(d, out.anchors, 4.9f, -3.4f, 2.1f, s.eye, closed);
+  for (float x : {5.5f, 6.5f}) d.pixel(x, 0.8f, rgb(0xf0909a));  // a rosy cheek
   const float open = p.mouth;
   d.poly({{0, 2}, {W * 0.75f, 2.2f + open}, {W * 0.6f, 3 + 2 * open}, {0.5f, 2.6f}}, flat(rgb(0x3a4a24)));
   if (p.tongue) d.oval(W * 0.7f, 3.5f + open, 1.5f, 1.2f, flat(rgb(0xf07890)));

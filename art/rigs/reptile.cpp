@@ -71,13 +71,21 @@ void draw_reptile(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.poly({{0, -r * 0.5f}, {s.snout + r, -r * 0.25f}, {s.snout + r, r * 0.1f}, {0, r * 0.2f}}, skin, true);
     d.poly({{0, r * 0.25f + open * 0.3f}, {s.snout + r - 1, r * 0.4f + open}, {s.snout + r - 1.5f, r * 0.7f + open}, {0, r * 0.8f}},
            belly, true);
-    for (float k = 0.35f; k < 0.95f; k += 0.2f) d.pixel(r + s.snout * k, r * 0.25f + open * 0.3f, rgb(0xffffff));  // teeth
-    d.pixel(s.snout + r - 1.5f, -r * 0.3f, rgb(0x1f2a18));
+    // A toothy grin: the jaw line turns up at the back, white teeth hang over the lower jaw.
+    d.mark_poly({{r * 0.2f, r * 0.05f}, {r + 1, r * 0.22f}, {r + 1, r * 0.42f}, {r * 0.35f, r * 0.3f}},
+                flat(skin.shade[3]));
+    const Material tooth = flat(rgb(0xfaf6e8));
+    for (float k = 0.2f; k < 0.95f; k += 0.25f) {
+      const float x = r + s.snout * k, y = r * 0.22f + open * 0.3f;
+      d.poly({{x - 0.9f, y}, {x + 0.9f, y}, {x, y + 1.7f}}, tooth);
+    }
+    d.oval(s.snout + r - 1.2f, -r * 0.3f, 1.4f, 1.1f, skin, true);  // the nostril bump
+    d.pixel(s.snout + r - 1.2f, -r * 0.4f, rgb(0x1f2a18));
   }
   if (!(hide)) {
     const float ex = turtle ? r * 0.45f + 1 : -r * 0.1f, ey = turtle ? -r * 0.2f : -r * 0.65f;
-    if (!turtle) d.oval(ex, ey, 2.6f, 2.2f, skin, true);  // eye bump on top of the head
-    draw_eye(d, a, ex + 0.3f, ey, 1.4f, s.eye, closed);
+    if (!turtle) d.oval(ex, ey, 3, 2.6f, skin, true);  // eye bump on top of the head
+    draw_eye(d, a, ex + 0.3f, ey, turtle ? 1.4f : 1.8f, s.eye, closed);
     if (turtle && p.mouth > 0.2f) d.oval(r * 0.9f, r * 0.35f, 1.2f, 0.5f + p.mouth, flat(rgb(0x5a1f2a)));
   }
   float tx = turtle ? 0.5f : -r * 0.2f, ty = -r * 0.8f, ax0 = 0, ay0 = 0, ux = 0, uy = -1;
