@@ -63,23 +63,24 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.oval(-W * 0.3f + foot * 0.5f - step, -foot_h - std::max(0.0f, -swing) * 2, foot, foot_h, limb_m, true);
   d.oval(W * 0.1f + foot * 0.5f + step, -foot_h - std::max(0.0f, swing) * 2, foot, foot_h, limb_m, true);
   d.oval(-W * 0.2f, cy + H * 0.55f, W * 0.55f, H * 0.45f, limb_m, true);  // haunch
-  d.oval(0, cy, W, H, fur, true);
-  if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
-  d.mark_oval(W * 0.25f, cy + H * 0.2f, W * 0.55f, H * 0.65f, light);
-  // Arms: long for the monkey, hugging for koala and panda, small for the kangaroo.
+  // Arms: long for the monkey, hugging for koala and panda, small for the kangaroo. The
+  // far arm rests behind the body; only a raised one comes out in front of it.
   const float arm = s.legs, aw = hopper ? 2.4f : 4.2f;
   const float k = std::max(p.front_raise, p.both_raise);
   const float sx = W * 0.35f, sy = cy - H * 0.45f;
   const float hx = W * 0.3f + p.head_dx, hy = cy - H - s.head * 0.55f + 2 + p.head_dy;
   const FrontLimbs limbs{sx, sy, hx, hy, s.head, aw};
   const Material far_m{{limb_m.shade[2], limb_m.shade[2], limb_m.shade[3], limb_m.shade[3]}};
-  if (auto paw = raised_paw(p, limbs, false))
-    draw_raised_limb(d, sx - 3, sy, *paw, aw, far_m);
-  else
-    d.limb(sx - 3, sy, sx - 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise), aw * 0.9f,
+  const auto far_paw = raised_paw(p, limbs, false);
+  if (!far_paw)
+    d.limb(sx - 3, sy, sx + 1 + (p.both_raise > 0.3f ? 1 : 0), sy + arm * (1 - 1.7f * p.both_raise), aw * 0.9f,
            far_m);
+  d.oval(0, cy, W, H, fur, true);
+  if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
+  d.mark_oval(W * 0.25f, cy + H * 0.2f, W * 0.55f, H * 0.65f, light);
+  if (far_paw) draw_raised_limb(d, sx - 3, sy, *far_paw, aw, far_m);
   const auto near_paw = raised_paw(p, limbs, true);
-  if (!near_paw) d.limb(sx, sy, sx + 5 + 2 * k, sy + arm * (1 - 1.7f * k), aw, limb_m);
+  if (!near_paw) d.limb(sx, sy, sx + W * 0.7f + 2 * k, sy + arm * (1 - 1.7f * k), aw, limb_m);  // hugging the front
   draw_head(d, out.anchors, s, p, hx, hy, closed);
   if (near_paw) draw_raised_limb(d, sx, sy, *near_paw, aw, limb_m);
   if (p.reach == Reach::dig) draw_flying_earth(d, -W - 2, p.t);
