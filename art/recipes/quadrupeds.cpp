@@ -82,7 +82,7 @@ void add_more_quadrupeds(std::vector<Species>& out, const std::string& key) {
   if (key == "ferret") {
     Species s = quad("ferret", 0xefe1c6, 0xf8f0e0, 0x5b4636);
     s.length = 36, s.height = 9, s.legs = 4.5f, s.head = 8.5f, s.snout = 3, s.ear = 2.5f;
-    s.ears = Ears::round, s.tail = Tail::thin, s.features = kBandit | kDarkLegs;
+    s.ears = Ears::round, s.tail = Tail::thin, s.nose = 0xd88a98, s.features = kBandit | kDarkLegs | kBigEyes;
     out.push_back(s);
   } else if (key == "fox") {
     Species s = quad("fox", 0xe0702a, 0xfaf4ea, 0x2a2226);
