@@ -310,6 +310,7 @@ void draw_spider(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   draw_eye(d, out.anchors, 2, -2.4f, 1.8f, 0x1a1420, closed);
   draw_eye(d, out.anchors, 5, -1.8f, 1.5f, 0x1a1420, closed);
   if (!closed) d.pixel(5.6f, -1, rgb(0xffffff));
+  for (float x : {1.5f, 2.5f}) d.pixel(x, 0.8f, rgb(0xe8909a));  // a rosy cheek
   d.limb(5, 2.5f, 6, 4.5f, 1.8f, ramp(rgb(0x241a18)), false);
   if (p.mouth > 0.15f) d.oval(6.5f, 2, 0.8f, 0.5f + p.mouth, flat(rgb(0xc05060)));
   set_hat(d, out.anchors, -0.5f, -4.4f);
