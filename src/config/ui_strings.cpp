@@ -142,6 +142,9 @@ constexpr std::array<Localized, kUiSlotCount> kSlots{{
     // Remarks no behaviour speaks.
     /* 121 */ everywhere("tip-tap!"),
     /* 122 */ everywhere("no camera feed yet"),
+    // The tray menu on desktops other than Windows.
+    /* 123 */ {"Запускати під час входу в систему", "Запускать при входе в систему",
+              "Start at login", "Uruchamiaj przy logowaniu"},
 }};
 
 constexpr UiStrings table_of(Language lang) {

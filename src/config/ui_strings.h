@@ -1,6 +1,6 @@
 #pragma once
 // The per-language table of user-interface texts: menu labels, the pet's fixed
-// lines and the messaging texts, 123 slots per language.
+// lines and the messaging texts, 124 slots per language.
 
 #include <array>
 #include <cstddef>
@@ -41,10 +41,12 @@ enum class Ui : std::size_t {
   hook_finished, hook_waiting, term_done, term_failed, ok_reaction, fail_reaction,
   // Remarks no behaviour speaks.
   tip_tap, no_camera_feed,
+  // The tray menu on desktops other than Windows.
+  start_at_login,
 };
 
-inline constexpr std::size_t kUiSlotCount = 123;
-static_assert(static_cast<std::size_t>(Ui::no_camera_feed) + 1 == kUiSlotCount);
+inline constexpr std::size_t kUiSlotCount = 124;
+static_assert(static_cast<std::size_t>(Ui::start_at_login) + 1 == kUiSlotCount);
 
 struct UiStrings {
   std::array<std::string_view, kUiSlotCount> slots;

@@ -14,15 +14,19 @@ struct KindNames {
 const std::array<KindNames, 8>& kind_table() {
   static const std::array<KindNames, 8> table{{
       {"code", {"zed", "code", "cursor", "devenv", "idea64", "clion64", "windsurf", "pycharm64", "notepad++",
-                "rustrover64", "antigravity", "sublime_text", "code - insiders"}},
+                "rustrover64", "antigravity", "sublime_text", "code - insiders", "codium", "code-oss"}},
       {"terminal", {"wt", "cmd", "pwsh", "mintty", "claude", "alacritty", "powershell", "wezterm-gui",
-                    "windowsterminal"}},
-      {"browser", {"arc", "brave", "opera", "chrome", "msedge", "firefox", "vivaldi"}},
-      {"video", {"vlc", "mpv", "mpc-hc64", "potplayermini64"}},
-      {"music", {"aimp", "spotify", "foobar2000", "applemusic", "yandexmusic"}},
+                    "windowsterminal", "gnome-terminal-server", "konsole", "kitty", "xterm", "tilix",
+                    "xfce4-terminal"}},
+      {"browser", {"arc", "brave", "opera", "chrome", "msedge", "firefox", "vivaldi", "firefox-esr", "chromium",
+                   "google-chrome"}},
+      {"video", {"vlc", "mpv", "mpc-hc64", "potplayermini64", "totem", "celluloid"}},
+      {"music", {"aimp", "spotify", "foobar2000", "applemusic", "yandexmusic", "rhythmbox"}},
       {"game", {"cs2", "steam", "dota2", "minecraft", "cyberpunk2077", "epicgameslauncher"}},
-      {"chat", {"zoom", "slack", "teams", "discord", "telegram", "ms-teams", "whatsapp"}},
-      {"design", {"figma", "krita", "blender", "aseprite", "photoshop", "illustrator"}},
+      {"chat", {"zoom", "slack", "teams", "discord", "telegram", "ms-teams", "whatsapp", "telegram-desktop",
+                "signal-desktop"}},
+      {"design", {"figma", "krita", "blender", "aseprite", "photoshop", "illustrator", "gimp", "gimp-2.10",
+                  "inkscape"}},
   }};
   return table;
 }

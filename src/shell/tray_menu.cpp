@@ -140,7 +140,7 @@ std::vector<MenuItem> build_tray_menu(const MenuSource& s) {
   menu.push_back(command(m::watch_pc, t[Ui::system_vitals_monitor], c.watch_pc));
   menu.push_back(command(m::listens, t[Ui::typing_reaction], c.listens));
   menu.push_back(command(m::cross_monitors, t[Ui::roam_all_monitors], c.cross_monitors));
-  menu.push_back(command(m::autostart, t[Ui::start_with_windows], s.autostart));
+  menu.push_back(command(m::autostart, t[s.autostart_text], s.autostart));
   menu.push_back(separator());
   struct Counts { Localized caught, petted, water; };
   static constexpr Counts kCounts{{"Зловлено: {}", "Поймано: {}", "Caught {}", "Złapano: {}"},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/config.h"
+#include "config/ui_strings.h"
 
 namespace burrowly {
 
@@ -34,6 +35,7 @@ struct MenuSource {
   std::vector<ProfileEntry> profiles;  // in index order
   std::string active_profile;
   bool autostart = false;
+  Ui autostart_text = Ui::start_with_windows;  // the desktop's own name for it
 };
 
 std::vector<MenuItem> build_tray_menu(const MenuSource& source);

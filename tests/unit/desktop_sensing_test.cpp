@@ -21,6 +21,18 @@ TEST(ForegroundKind, MatchesWholeLowerCasedNamesWithOrWithoutExe) {
   EXPECT_EQ(foreground_kind(""), "");
 }
 
+TEST(ForegroundKind, KnowsLinuxProgramNames) {
+  EXPECT_EQ(foreground_kind("codium"), "code");
+  EXPECT_EQ(foreground_kind("gnome-terminal-server"), "terminal");
+  EXPECT_EQ(foreground_kind("konsole"), "terminal");
+  EXPECT_EQ(foreground_kind("firefox-esr"), "browser");
+  EXPECT_EQ(foreground_kind("google-chrome"), "browser");
+  EXPECT_EQ(foreground_kind("mpv"), "video");
+  EXPECT_EQ(foreground_kind("telegram-desktop"), "chat");
+  EXPECT_EQ(foreground_kind("inkscape"), "design");
+  EXPECT_EQ(foreground_kind("gnome-shell"), "");
+}
+
 TEST(ForegroundKind, FileNameIsThePartAfterTheLastSeparator) {
   EXPECT_EQ(image_file_name("C:\\Program Files\\Mozilla/firefox.exe"), "firefox.exe");
   EXPECT_EQ(image_file_name("C:/tools/wt.exe"), "wt.exe");
