@@ -1,6 +1,5 @@
 #include "shell/linux/x11_desktop.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/scrnsaver.h>
@@ -18,14 +17,14 @@ namespace {
 // A window can vanish between two requests; such errors only make a read unknown.
 int ignore_x_error(Display*, XErrorEvent*) { return 0; }
 
-// The CARDINAL or WINDOW values of a property; empty when it is missing.
-std::vector<unsigned long> long_property(Display* display, Window window, Atom property, Atom type) {
+// The 32-bit values of a property, whatever its type; empty when it is missing.
+std::vector<unsigned long> long_property(Display* display, Window window, Atom property) {
   Atom actual = None;
   int format = 0;
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
   std::vector<unsigned long> values;
-  if (XGetWindowProperty(display, window, property, 0, 64, False, type, &actual, &format, &count, &after, &data) ==
+  if (XGetWindowProperty(display, window, property, 0, 64, False, AnyPropertyType, &actual, &format, &count, &after, &data) ==
           Success &&
       data && format == 32)
     values.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + count);
@@ -106,13 +105,13 @@ std::optional<ActiveWindow> X11Desktop::active_window() const {
   if (!connection_) return std::nullopt;
   Display* display = connection_->display;
   const Window root = DefaultRootWindow(display);
-  const std::vector<unsigned long> active = long_property(display, root, connection_->active, XA_WINDOW);
+  const std::vector<unsigned long> active = long_property(display, root, connection_->active);
   if (active.empty() || active[0] == None) return std::nullopt;
   const Window window = active[0];
-  for (unsigned long type : long_property(display, window, connection_->window_type, XA_ATOM))
+  for (unsigned long type : long_property(display, window, connection_->window_type))
     if (type == connection_->type_desktop || type == connection_->type_dock) return std::nullopt;
   ActiveWindow found;
-  if (std::vector<unsigned long> pid = long_property(display, window, connection_->pid, XA_CARDINAL); !pid.empty())
+  if (std::vector<unsigned long> pid = long_property(display, window, connection_->pid); !pid.empty())
     found.program = process_name(pid[0]);
   XClassHint hint{};
   if (XGetClassHint(display, window, &hint)) {
