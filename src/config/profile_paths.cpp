@@ -23,7 +23,9 @@ bool is_reserved_device_name(std::string_view stem) {
 
 std::string config_dir() {
   std::optional<std::string> base = env_var("APPDATA");
-  if (!base) base = env_var("XDG_CONFIG_HOME");
+  if (!base || base->empty()) base = env_var("XDG_CONFIG_HOME");
+  if (!base || base->empty())
+    if (std::optional<std::string> home = env_var("HOME"); home && !home->empty()) base = join_path(*home, ".config");
   return join_path(base.value_or("."), "Burrowly");
 }
 

@@ -7,7 +7,7 @@
 
 namespace burrowly {
 
-// APPDATA, else XDG_CONFIG_HOME, else ".", then "Burrowly".
+// APPDATA, else XDG_CONFIG_HOME, else $HOME/.config, else ".", then "Burrowly".
 std::string config_dir();
 std::string profiles_index_path();
 std::string profiles_dir();

@@ -11,7 +11,9 @@ namespace burrowly {
 // its "Fonts" folder, "segoeui.ttf" then "arial.ttf".
 std::vector<std::string> ui_font_candidates(const std::optional<std::string>& windir);
 
-// The bytes of the first candidate that can be read; nothing when none can.
+// The bytes of the system's bubble font: on Windows the first candidate that can be
+// read; elsewhere DejaVu Sans, Noto Sans or Liberation Sans as fontconfig finds them.
+// Nothing when none can be read.
 std::optional<std::string> read_system_ui_font();
 
 }  // namespace burrowly

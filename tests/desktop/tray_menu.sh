@@ -1,6 +1,6 @@
 # The tray menu in a system tray: a click opens it, "Hide pet" hides the overlay, the
-# language submenu switches the menu to Ukrainian, and "Quit" ends the application;
-# each choice is saved. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
+# language submenu switches the menu to Ukrainian, "Start at login" writes the XDG
+# autostart entry, and "Quit" ends the application; each choice is saved. Set BURROWLY_SCREENSHOT_DIR to keep the pictures.
 # tray: yes
 
 shots=${BURROWLY_SCREENSHOT_DIR:-$work}
@@ -50,6 +50,14 @@ wait_for 10 saved '"lang": "uk"' || fail "the language choice was not saved"
 wait_for 10 menu_closed
 open_menu menu_uk
 
+# Above the counters (which cannot be chosen) and Quit: Start at login.
+xdotool key Up Up Return
+entry="$XDG_CONFIG_HOME/autostart/burrowly.desktop"
+wait_for 10 test -f "$entry" || fail "Start at login wrote no autostart entry"
+grep -qx "Exec=\"$exe\"" "$entry" || fail "the autostart entry runs something else: $(cat "$entry")"
+
 # The last line is Quit.
+wait_for 10 menu_closed
+open_menu menu_uk_again
 xdotool key Up Return
 expect_tray_exit "Quit did not end the tray app"

@@ -7,6 +7,7 @@
 #include "config/profile_slug.h"
 #include "config/profiles.h"
 #include "config/settings_file.h"
+#include "platform/env.h"
 #include "platform/files.h"
 #include "temp_appdata.h"
 
@@ -16,8 +17,10 @@ namespace {
 using testing::set_env;
 using testing::TempAppData;
 
-TEST(ProfilePaths, FolderComesFromAppDataThenXdgThenCurrentFolder) {
+TEST(ProfilePaths, FolderComesFromAppDataThenXdgThenHomeThenCurrentFolder) {
   TempAppData folder;
+  const std::optional<std::string> saved_home = env_var("HOME");
+  set_env("HOME", "home-base");
   set_env("XDG_CONFIG_HOME", "xdg-base");
   std::string burrowly = join_path(folder.root(), "Burrowly");
   EXPECT_EQ(config_dir(), burrowly);
@@ -28,7 +31,10 @@ TEST(ProfilePaths, FolderComesFromAppDataThenXdgThenCurrentFolder) {
   set_env("APPDATA", std::nullopt);
   EXPECT_EQ(config_dir(), join_path("xdg-base", "Burrowly"));
   set_env("XDG_CONFIG_HOME", std::nullopt);
+  EXPECT_EQ(config_dir(), join_path(join_path("home-base", ".config"), "Burrowly"));
+  set_env("HOME", std::nullopt);
   EXPECT_EQ(config_dir(), join_path(".", "Burrowly"));
+  set_env("HOME", saved_home);
 }
 
 TEST(ProfilePaths, DeviceNamesGetAFileOfTheirOwnAndKeepTheirSettings) {

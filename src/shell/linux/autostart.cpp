@@ -6,6 +6,7 @@
 
 #include "platform/env.h"
 #include "platform/user_paths.h"
+#include "shell/autostart_entry.h"
 
 namespace burrowly {
 namespace {
@@ -19,23 +20,6 @@ std::optional<std::filesystem::path> entry_path() {
 }
 
 }  // namespace
-
-std::string autostart_entry(std::string_view executable) {
-  std::string quoted = "\"";
-  for (char c : executable) {
-    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  quoted += '"';
-  // Inside a desktop entry's value a backslash is itself escaped once more.
-  std::string value;
-  for (char c : quoted) {
-    if (c == '\\') value += '\\';
-    value += c;
-  }
-  return "[Desktop Entry]\nType=Application\nName=Burrowly\nExec=" + value +
-         "\nIcon=burrowly\nX-GNOME-Autostart-enabled=true\n";
-}
 
 bool autostart_enabled() {
   std::optional<std::filesystem::path> path = entry_path();
