@@ -9,6 +9,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "app/tray_app.h"
 #include "cli/send_signal.h"
 #include "config/profiles.h"
@@ -111,6 +113,10 @@ void wake_on_signals(QApplication& qt, LinuxAppState& app) {
 }  // namespace
 
 int run_tray_app() {
+  if (!env_var("DISPLAY") && !env_var("WAYLAND_DISPLAY") && !env_var("QT_QPA_PLATFORM")) {
+    std::fputs("The Burrowly tray application needs a desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n", stderr);
+    return 2;
+  }
   SingleInstance instance;
   if (!instance.held()) return 0;
   choose_qt_platform();
