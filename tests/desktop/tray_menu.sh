@@ -19,10 +19,14 @@ menu_open() {
   [ "$(count_pixels "$shots/$1.png" 1000x700+920+32 'r+g+b > 1.5')" -gt 20000 ]
 }
 menu_closed() { ! menu_open closed; }
-open_menu() {
+# A click can come before the tray has mapped the icon: click again until the menu shows.
+click_opens_menu() {
   # shellcheck disable=SC2046
   xdotool mousemove $(icon_centre) click 1
-  wait_for 10 menu_open "$1" || fail "the menu did not open ($1)"
+  wait_for 2 menu_open "$1"
+}
+open_menu() {
+  wait_for 20 click_opens_menu "$1" || fail "the menu did not open ($1)"
 }
 viewable() {
   local id

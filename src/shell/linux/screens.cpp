@@ -30,7 +30,7 @@ std::vector<MonitorInfo> enumerate_monitors() {
 }
 
 QRect overlay_rect(const MonitorInfo& monitor, const Config& config) {
-  const HabitatRect habitat = habitat_rect(monitor, config.position == Position::top, config.top_notch);
+  const HabitatRect habitat = habitat_rect(monitor, config.position == Position::top, config.top_notch, config.size);
   return {habitat.x, habitat.y, habitat.width, habitat.height};
 }
 

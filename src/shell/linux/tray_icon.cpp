@@ -135,7 +135,9 @@ void TrayIcon::run_command(std::uint32_t id) {
       if (!apply_setting(engine.config(), command)) return;
       save_config(engine.config());
       engine.request_redraw();
-      if (command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch)
+      // The lane's rectangle follows the position, the notch and (on the top lane) the size.
+      if (command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch ||
+          command.kind == MenuCommandKind::set_size)
         actions_.relayout();
   }
 }
