@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/bubble_text.h"
+#include "render/raster_cache.h"
 
 namespace burrowly {
 
@@ -43,7 +44,7 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
   }
   b.y0 = std::round(std::max(std::min(b.y0, placement.area_height - b.height - 4 * u), 4 * u));
 
-  b.tail_x = std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u));
+  b.tail_x = std::round(std::clamp(pet_x, b.x0 + 12 * u, std::max(b.x0 + b.width - 12 * u, b.x0 + 12 * u)));
   for (std::size_t i = 0; i < b.lines.size(); ++i) {
     BubbleLine& line = b.lines[i];
     line.x = std::round(b.x0 + (b.width - line.width) / 2);
@@ -51,6 +52,40 @@ BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const
   }
   return b;
 }
+
+namespace {
+
+// The whole bubble at full opacity, its body's top left corner at (ox, oy).
+void paint_bubble(Pixmap& piece, const Font& font, const BubbleLayout& b, SpeechStyle style, bool above, float ox,
+                  float oy, float u) {
+  const bool warning = style == SpeechStyle::alert;
+  const std::uint32_t fill = warning ? pack_rgba(255, 244, 242, 244) : pack_rgba(255, 255, 255, 245);
+  const std::uint32_t border = warning ? pack_rgba(196, 61, 43, 235) : pack_rgba(36, 27, 51, 190);
+  const std::uint32_t text = warning ? pack_rgba(196, 61, 43, 255) : pack_rgba(44, 24, 18, 255);
+
+  fill_path(piece, Path().add_rounded_rect(ox + 1, oy + 2, b.width, b.height, 8 * u), pack_rgba(36, 27, 51, 30));
+  Path body;
+  body.add_rounded_rect(ox, oy, b.width, b.height, 8 * u);
+  fill_path(piece, body, fill);
+  stroke_path(piece, body, Stroke{1.5f * u}, border);
+
+  const float tail_x = ox + b.tail_x - b.x0;
+  Path tail;
+  if (above) {
+    const float base = oy + b.height - 0.5f;
+    tail.move_to(tail_x - 5 * u, base).line_to(tail_x, base + 6 * u).line_to(tail_x + 5 * u, base);
+  } else {
+    const float base = oy + 0.5f;
+    tail.move_to(tail_x - 5 * u, base).line_to(tail_x, base - 6 * u).line_to(tail_x + 5 * u, base);
+  }
+  fill_path(piece, tail, fill);
+  stroke_path(piece, tail, Stroke{1.3f * u}, border);
+
+  for (const BubbleLine& line : b.lines)
+    font.draw_text(piece, line.text, ox + line.x - b.x0, oy + line.baseline - b.y0, b.font_size, text);
+}
+
+}  // namespace
 
 void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
                  float pet_x, float sit, float ui_scale) {
@@ -61,30 +96,17 @@ void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request,
     return;
   const float u = ui_scale;
   const BubbleLayout b = layout_bubble(font, request, placement, pet_x, sit, ui_scale);
-
-  bool warning = request.style == SpeechStyle::alert;
-  std::uint32_t fill = warning ? faded(255, 244, 242, 244, alpha) : faded(255, 255, 255, 245, alpha);
-  std::uint32_t border = warning ? faded(196, 61, 43, 235, alpha) : faded(36, 27, 51, 190, alpha);
-  std::uint32_t text = warning ? faded(196, 61, 43, 255, alpha) : faded(44, 24, 18, 255, alpha);
-
-  fill_path(pixmap, Path().add_rounded_rect(b.x0 + 1, b.y0 + 2, b.width, b.height, 8 * u), faded(36, 27, 51, 30, alpha));
-  Path body;
-  body.add_rounded_rect(b.x0, b.y0, b.width, b.height, 8 * u);
-  fill_path(pixmap, body, fill);
-  stroke_path(pixmap, body, Stroke{1.5f * u}, border);
-
-  Path tail;
-  if (placement.above) {
-    float base = b.y0 + b.height - 0.5f;
-    tail.move_to(b.tail_x - 5 * u, base).line_to(b.tail_x, base + 6 * u).line_to(b.tail_x + 5 * u, base);
-  } else {
-    float base = b.y0 + 0.5f;
-    tail.move_to(b.tail_x - 5 * u, base).line_to(b.tail_x, base - 6 * u).line_to(b.tail_x + 5 * u, base);
-  }
-  fill_path(pixmap, tail, fill);
-  stroke_path(pixmap, tail, Stroke{1.3f * u}, border);
-
-  for (const BubbleLine& line : b.lines) font.draw_text(pixmap, line.text, line.x, line.baseline, b.font_size, text);
+  // Room for the shadow, the tail and the strokes' mitred corners around the body.
+  const std::int32_t margin = std::int32_t(std::ceil(10 * u)) + 2;
+  const IntRect extent{-margin, -margin, std::int32_t(b.width) + 2 * margin,
+                       std::int32_t(std::ceil(b.height)) + 2 * margin};
+  const std::string key = "bubble " + std::to_string(font.id()) + ' ' + std::to_string(int(request.style)) + ' ' +
+                          std::to_string(u) + ' ' + std::to_string(placement.above) + ' ' +
+                          std::to_string(b.tail_x - b.x0) + ' ' + request.text;
+  frame_pieces().draw(pixmap, key, extent, std::int32_t(b.x0), std::int32_t(b.y0), fade_step(alpha),
+                      [&](Pixmap& piece, float ox, float oy) {
+                        paint_bubble(piece, font, b, request.style, placement.above, ox, oy, u);
+                      });
 }
 
 }  // namespace burrowly

@@ -37,14 +37,15 @@ struct BubbleLine {
 struct BubbleLayout {
   float font_size = 0, text_width = 0;  // text_width: the widest line
   float x0 = 0, y0 = 0, width = 0, height = 0;
-  float tail_x = 0;
+  float tail_x = 0;  // on a whole pixel
   std::vector<BubbleLine> lines;
 };
 
 BubbleLayout layout_bubble(const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
                            float pet_x, float sit, float ui_scale);
 
-// Draws nothing for an empty text or an alpha of at most 0.02.
+// Draws nothing for an empty text or an alpha of at most 0.02. The bubble lies on whole
+// pixels and fades as one piece, in a few visible steps.
 void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request, const BubblePlacement& placement,
                  float pet_x, float sit, float ui_scale);
 

@@ -52,6 +52,27 @@ void Pixmap::clear_drawn() {
   drawn_ = {};
 }
 
+void Pixmap::start_frame() {
+  previous_ = drawn_;
+  const std::size_t stride = std::size_t(width_) * 4, row = std::size_t(drawn_.width) * 4;
+  previous_pixels_.resize(row * std::size_t(std::max(drawn_.height, 0)));
+  for (std::int32_t y = 0; y < drawn_.height; ++y)
+    std::memcpy(previous_pixels_.data() + std::size_t(y) * row,
+                data_.data() + std::size_t(drawn_.y + y) * stride + std::size_t(drawn_.x) * 4, row);
+  clear_drawn();
+}
+
+IntRect Pixmap::changed_since_frame_start() const {
+  // Outside both rectangles both frames are transparent black.
+  if (drawn_ != previous_) return united(previous_, drawn_);
+  const std::size_t stride = std::size_t(width_) * 4, row = std::size_t(drawn_.width) * 4;
+  for (std::int32_t y = 0; y < drawn_.height; ++y)
+    if (std::memcmp(previous_pixels_.data() + std::size_t(y) * row,
+                    data_.data() + std::size_t(drawn_.y + y) * stride + std::size_t(drawn_.x) * 4, row) != 0)
+      return drawn_;
+  return {};
+}
+
 void Pixmap::fill(std::uint32_t color) {
   std::uint32_t a = color >> 24;
   std::uint8_t px[4] = {std::uint8_t(mul255(color & 0xFF, a)), std::uint8_t(mul255((color >> 8) & 0xFF, a)),

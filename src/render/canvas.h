@@ -50,11 +50,19 @@ class Pixmap {
   // Leaves the same pixels as clear(), touching only drawn_bounds().
   void clear_drawn();
 
+  // Starts drawing a new frame: keeps a copy of the drawn pixels, then clears them.
+  void start_frame();
+  // The rectangle outside which no pixel differs from the frame start_frame() put
+  // away: empty when the two frames are the same, so nothing needs to be shown again.
+  IntRect changed_since_frame_start() const;
+
  private:
   Pixmap(std::uint32_t w, std::uint32_t h) : width_(w), height_(h), data_(std::size_t(w) * h * 4) {}
   std::uint32_t width_ = 0, height_ = 0;
   std::vector<std::uint8_t> data_;
   IntRect drawn_;
+  IntRect previous_;                          // drawn_bounds() at start_frame()
+  std::vector<std::uint8_t> previous_pixels_;  // its pixels then, row after row
 };
 
 // x' = sx*x + kx*y + tx, y' = ky*x + sy*y + ty (pixmap coordinates, y down).

@@ -155,7 +155,7 @@ std::optional<float> draw_figure(Pixmap& pm, const PetRenderInput& f) {
 
 void render_pet(Pixmap& pm, const std::vector<PetRenderInput>& figures, const std::optional<BubbleDraw>& bubble,
                 const EffectsDraw& effects, const Font& font, float ui_scale) {
-  pm.clear_drawn();
+  pm.start_frame();
   const float u = std::isfinite(ui_scale) && ui_scale > 0 ? ui_scale : 1.0f;
   if (effects.panel) draw_panel(pm, effects.panel->x, effects.panel->y, effects.panel->width, effects.panel->height, u);
   if (effects.toy && drawn_behind_pet(effects.toy->kind)) draw_toy(pm, *effects.toy, effects.ground_y, u);

@@ -59,7 +59,8 @@ std::optional<Transform> outfit_transform(const PetRenderInput& figure, const Tr
 // Draws one outfit (an unknown key draws nothing).
 void draw_outfit(Pixmap& pixmap, const std::string& outfit, const Transform& transform, float opacity);
 
-// Clears the pixmap (only its drawn rectangle), then draws everything. The bubble
+// Puts the last frame away and clears it (only the drawn rectangle), then draws
+// everything; Pixmap::changed_since_frame_start() then tells what changed. The bubble
 // belongs to the first figure.
 void render_pet(Pixmap& pixmap, const std::vector<PetRenderInput>& figures, const std::optional<BubbleDraw>& bubble,
                 const EffectsDraw& effects, const Font& font, float ui_scale);

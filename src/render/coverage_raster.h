@@ -2,7 +2,9 @@
 // The scan converter behind fill_path and stroke_path: paths flattened to polygons,
 // then each pixel's covered area accumulated exactly from the polygon edges.
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "render/canvas.h"
@@ -27,24 +29,37 @@ std::vector<Contour> flatten_path(const Path& path, const Transform& transform, 
 // centre has a non-zero winding number.
 void fill_contours(Pixmap& pixmap, const std::vector<Contour>& contours, std::uint32_t color, bool anti_alias);
 
-// Source-over of one premultiplied pixel scaled by `weight` (0..255).
+static_assert(std::endian::native == std::endian::little, "pixel words hold red in the lowest byte");
+
+// Each channel of a pixel word times k / 255, rounded; two channels share each multiply.
+inline std::uint32_t scale_channels(std::uint32_t pixel, std::uint32_t k) {
+  std::uint32_t rb = (pixel & 0x00FF00FFu) * k + 0x00800080u;
+  std::uint32_t ga = ((pixel >> 8) & 0x00FF00FFu) * k + 0x00800080u;
+  rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+  ga = (ga + ((ga >> 8) & 0x00FF00FFu)) & 0xFF00FF00u;
+  return rb | ga;
+}
+
+// Source-over of one premultiplied pixel scaled by `weight` (0..255); colour channels
+// saturate at 255.
 inline void blend_pixel(std::uint8_t* dst, const std::uint8_t* src, std::uint32_t weight) {
-  auto mul = [](std::uint32_t x, std::uint32_t y) {
-    std::uint32_t t = x * y + 128;
-    return (t + (t >> 8)) >> 8;
-  };
-  std::uint32_t sa = weight == 255 ? src[3] : mul(src[3], weight);
+  std::uint32_t s, d;
+  std::memcpy(&s, src, 4);
+  if (weight != 255) s = scale_channels(s, weight);
+  const std::uint32_t sa = s >> 24;
   if (sa == 0) return;
-  if (sa == 255 && weight == 255) {
-    dst[0] = src[0], dst[1] = src[1], dst[2] = src[2], dst[3] = 255;
-    return;
+  std::memcpy(&d, dst, 4);
+  // Over transparent black, or under an opaque source, the source is the result.
+  if (sa != 255 && d != 0) {
+    d = scale_channels(d, 255 - sa);
+    // Lane sums stay below 512; a carry into bit 8 of a lane saturates that channel.
+    std::uint32_t rb = (s & 0x00FF00FFu) + (d & 0x00FF00FFu);
+    std::uint32_t ga = ((s >> 8) & 0x00FF00FFu) + ((d >> 8) & 0x00FF00FFu);
+    rb |= ((rb & 0x01000100u) >> 8) * 0xFF;
+    ga |= ((ga & 0x01000100u) >> 8) * 0xFF;
+    s = (rb & 0x00FF00FFu) | ((ga & 0x00FF00FFu) << 8);
   }
-  std::uint32_t inv = 255 - sa;
-  for (int i = 0; i < 3; ++i) {
-    std::uint32_t s = weight == 255 ? src[i] : mul(src[i], weight);
-    dst[i] = std::uint8_t(std::min<std::uint32_t>(255, s + mul(dst[i], inv)));
-  }
-  dst[3] = std::uint8_t(sa + mul(dst[3], inv));
+  std::memcpy(dst, &s, 4);
 }
 
 }  // namespace burrowly

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "render/bubble.h"
+#include "render/raster_cache.h"
 #include "render/stable_math.h"
 #include "text/utf8.h"
 
@@ -12,6 +14,8 @@ namespace burrowly {
 namespace {
 
 constexpr std::uint8_t kInk[3] = {36, 27, 51};
+// A particle moves and fades in this many steps over its life.
+constexpr float kParticleSteps = 8;
 
 std::uint32_t ink(float alpha) { return faded(kInk[0], kInk[1], kInk[2], alpha, 1); }
 
@@ -26,79 +30,128 @@ void fill_and_outline(Pixmap& pm, const Path& path, std::uint32_t fill, float wi
 ParticleState particle_state(const Particle& p, float ui_scale) {
   ParticleState s;
   float ratio = p.life > 0 ? p.age / p.life : 1.0f;
-  s.t = std::isfinite(ratio) ? std::clamp(ratio, 0.0f, 1.0f) : 1.0f;
+  ratio = std::isfinite(ratio) ? std::clamp(ratio, 0.0f, 1.0f) : 1.0f;
+  s.t = std::floor(ratio * kParticleSteps) / kParticleSteps;
   s.fade = std::clamp(1.4f * (1 - s.t), 0.0f, 1.0f);
   s.px = p.x + p.drift * s.t * ui_scale;
   s.py = p.y - 24 * s.t * ui_scale;
   return s;
 }
 
-void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language language, float u) {
-  const ParticleState s = particle_state(p, u);
-  if (s.fade <= 0 || !std::isfinite(s.px) || !std::isfinite(s.py)) return;
-  const float px = s.px, py = s.py, fade = s.fade;
+namespace {
+
+// A particle's look at full opacity: what it depends on, where it may put ink around
+// its reference point, and how to draw it there.
+struct ParticleLook {
+  std::string key;
+  IntRect extent;
+  RasterCache::Paint paint;
+};
+
+IntRect around(float left, float top, float right, float bottom) {
+  const auto low = [](float v) { return std::int32_t(std::floor(v)) - 2; };
+  const auto high = [](float v) { return std::int32_t(std::ceil(v)) + 2; };
+  return {low(left), low(top), high(right) - low(left), high(bottom) - low(top)};
+}
+
+// A line of text with its left end and baseline on the reference point.
+ParticleLook text_look(const Font& font, std::string text, float size, std::uint32_t color) {
+  const float width = font.text_width(text, size);
+  std::string key = "text " + std::to_string(font.id()) + ' ' + std::to_string(size) + ' ' +
+                    std::to_string(color) + ' ' + text;
+  return {std::move(key), around(-0.5f * size, -1.3f * size, width + 0.5f * size, 0.5f * size),
+          [&font, text = std::move(text), size, color](Pixmap& pm, float ox, float oy) {
+            font.draw_text(pm, text, ox, oy, size, color);
+          }};
+}
+
+std::optional<ParticleLook> particle_look(const Particle& p, float t, const Font& font, Language language, float u) {
+  const std::string scale = ' ' + std::to_string(u);
   switch (p.kind) {
     case effect::sleep_z: {
       // A light rim keeps the dark letter readable on a dark wallpaper.
-      const float size = (10.5f + 3 * s.t) * u;
-      const std::uint32_t rim = faded(255, 248, 236, 150, fade);
-      for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-          if (dx || dy) font.draw_text(pm, "z", px + float(dx) * u, py + float(dy) * u, size, rim);
-      font.draw_text(pm, "z", px, py, size, faded(36, 27, 51, 230, fade));
-      return;
+      const float size = std::round((10.5f + 3 * t) * u);
+      return ParticleLook{"z " + std::to_string(font.id()) + ' ' + std::to_string(size) + scale,
+                          around(-0.5f * size - u, -1.3f * size - u, 1.5f * size + u, 0.5f * size + u),
+                          [&font, size, u](Pixmap& pm, float ox, float oy) {
+                            const std::uint32_t rim = pack_rgba(255, 248, 236, 150);
+                            for (int dx = -1; dx <= 1; ++dx)
+                              for (int dy = -1; dy <= 1; ++dy)
+                                if (dx || dy) font.draw_text(pm, "z", ox + float(dx) * u, oy + float(dy) * u, size, rim);
+                            font.draw_text(pm, "z", ox, oy, size, pack_rgba(36, 27, 51, 230));
+                          }};
     }
     case effect::heart: {
-      float a = 5.2f * u;
-      Path heart;
-      heart.move_to(px, py + 0.9f * a)
-          .cubic_to(px - 1.4f * a, py, px - 0.9f * a, py - 1.1f * a, px, py - 0.35f * a)
-          .cubic_to(px + 0.9f * a, py - 1.1f * a, px + 1.4f * a, py, px, py + 0.9f * a)
-          .close();
-      fill_path(pm, heart, faded(232, 91, 138, 255, fade));
-      return;
+      const float a = 5.2f * u;
+      return ParticleLook{"heart" + scale, around(-1.5f * a, -1.2f * a, 1.5f * a, a), [a](Pixmap& pm, float ox, float oy) {
+                            Path heart;
+                            heart.move_to(ox, oy + 0.9f * a)
+                                .cubic_to(ox - 1.4f * a, oy, ox - 0.9f * a, oy - 1.1f * a, ox, oy - 0.35f * a)
+                                .cubic_to(ox + 0.9f * a, oy - 1.1f * a, ox + 1.4f * a, oy, ox, oy + 0.9f * a)
+                                .close();
+                            fill_path(pm, heart, pack_rgba(232, 91, 138, 255));
+                          }};
     }
     case effect::purr_puff: {
       const char* word = language == Language::en ? "purr" : language == Language::pl ? "mrr" : "мур";
-      font.draw_text(pm, word, px, py, 9.5f * u, faded(232, 91, 138, 235, fade));
-      return;
+      return text_look(font, word, 9.5f * u, pack_rgba(232, 91, 138, 235));
     }
     case effect::sparkle: {
-      float r = 4.8f * u, c = 0.15f * r;
-      Path star;
-      star.move_to(px, py - r)
-          .quad_to(px + c, py - c, px + r, py)
-          .quad_to(px + c, py + c, px, py + r)
-          .quad_to(px - c, py + c, px - r, py)
-          .quad_to(px - c, py - c, px, py - r)
-          .close();
-      fill_path(pm, star, faded(245, 184, 46, 255, fade));
-      return;
+      const float r = 4.8f * u, c = 0.15f * r;
+      return ParticleLook{"sparkle" + scale, around(-r, -r, r, r), [r, c](Pixmap& pm, float ox, float oy) {
+                            Path star;
+                            star.move_to(ox, oy - r)
+                                .quad_to(ox + c, oy - c, ox + r, oy)
+                                .quad_to(ox + c, oy + c, ox, oy + r)
+                                .quad_to(ox - c, oy + c, ox - r, oy)
+                                .quad_to(ox - c, oy - c, ox, oy - r)
+                                .close();
+                            fill_path(pm, star, pack_rgba(245, 184, 46, 255));
+                          }};
     }
-    case effect::sweat_drop:
-      fill_path(pm, Path().add_circle(px, py + 14 * s.t * u, 2.4f * u), faded(112, 184, 240, 220, fade));
-      return;
+    case effect::sweat_drop: {
+      const float r = 2.4f * u;
+      return ParticleLook{"drop" + scale, around(-r, -r, r, r), [r](Pixmap& pm, float ox, float oy) {
+                            fill_path(pm, Path().add_circle(ox, oy, r), pack_rgba(112, 184, 240, 220));
+                          }};
+    }
     case effect::plug_flash: {
-      float b = 6.2f * u;
-      Path bolt;
-      bolt.add_polygon({{px + 0.15f * b, py - b},
-                        {px - 0.55f * b, py + 0.08f * b},
-                        {px + 0.02f * b, py + 0.08f * b},
-                        {px - 0.25f * b, py + b},
-                        {px + 0.58f * b, py - 0.12f * b},
-                        {px + 0.02f * b, py - 0.12f * b}});
-      fill_path(pm, bolt, faded(255, 216, 92, 255, fade));
-      stroke_path(pm, bolt, Stroke{1.4f}, faded(36, 27, 51, 255, fade));
-      return;
+      const float b = 6.2f * u;
+      return ParticleLook{"bolt" + scale, around(-b - 3, -b - 3, b + 3, b + 3), [b](Pixmap& pm, float ox, float oy) {
+                            Path bolt;
+                            bolt.add_polygon({{ox + 0.15f * b, oy - b},
+                                              {ox - 0.55f * b, oy + 0.08f * b},
+                                              {ox + 0.02f * b, oy + 0.08f * b},
+                                              {ox - 0.25f * b, oy + b},
+                                              {ox + 0.58f * b, oy - 0.12f * b},
+                                              {ox + 0.02f * b, oy - 0.12f * b}});
+                            fill_path(pm, bolt, pack_rgba(255, 216, 92, 255));
+                            stroke_path(pm, bolt, Stroke{1.4f}, pack_rgba(36, 27, 51, 255));
+                          }};
     }
     default:
       if (p.kind < effect::first_code || p.kind == effect::glyph_code) {
         std::string glyph;
         append_utf8(glyph, char32_t(p.kind));
-        font.draw_text(pm, glyph, px, py, 12 * u, faded(94, 152, 224, 240, fade));
+        return text_look(font, std::move(glyph), 12 * u, pack_rgba(94, 152, 224, 240));
       }
-      return;
+      return std::nullopt;
   }
+}
+
+// A pixmap coordinate as a whole pixel; far-off values stay far off the pixmap.
+std::int32_t whole_pixel(float v) { return std::int32_t(std::round(std::clamp(v, -1e8f, 1e8f))); }
+
+}  // namespace
+
+void draw_particle(Pixmap& pm, const Font& font, const Particle& p, Language language, float u) {
+  const ParticleState s = particle_state(p, u);
+  if (s.fade <= 0 || !std::isfinite(s.px) || !std::isfinite(s.py)) return;
+  std::optional<ParticleLook> look = particle_look(p, s.t, font, language, u);
+  if (!look) return;
+  // The drop falls while the other particles rise.
+  const float y = p.kind == effect::sweat_drop ? s.py + 14 * s.t * u : s.py;
+  frame_pieces().draw(pm, look->key, look->extent, whole_pixel(s.px), whole_pixel(y), fade_step(s.fade), look->paint);
 }
 
 ToyReach toy_reach(ToyKind kind) {

@@ -14,12 +14,14 @@
 
 namespace burrowly {
 
-// Where a particle is and how opaque, at its current age.
+// Where a particle is and how opaque, at its current age: it moves and fades in a few
+// steps over its life, not on every frame.
 struct ParticleState {
   float t = 0, fade = 0, px = 0, py = 0;
 };
 ParticleState particle_state(const Particle& p, float ui_scale);
 
+// Draws the particle on whole pixels, its fade in visible steps.
 void draw_particle(Pixmap& pixmap, const Font& font, const Particle& p, Language language, float ui_scale);
 
 // Props (the bowl and the drop) stand behind the pet; the rest flies in front.

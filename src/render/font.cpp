@@ -1,5 +1,7 @@
 #include "render/font.h"
 
+#include <atomic>
+
 #include "assets/blob_registry.h"
 #include "text/utf8.h"
 
@@ -23,8 +25,10 @@ std::optional<Font> Font::parse(std::vector<std::uint8_t> bytes) {
   int offset = stbtt_GetFontOffsetForIndex(face->bytes.data(), 0);
   if (offset < 0 || std::size_t(offset) >= face->bytes.size()) return std::nullopt;
   if (!stbtt_InitFont(&face->info, face->bytes.data(), offset)) return std::nullopt;
+  static std::atomic<std::uint64_t> parsed{0};
   Font font;
   font.face_ = std::move(face);
+  font.id_ = ++parsed;
   return font;
 }
 

@@ -25,10 +25,14 @@ class Font {
   // with straight alpha. Characters the font lacks draw as its missing-glyph shape.
   void draw_text(Pixmap& pixmap, std::string_view utf8, float x, float baseline, float size,
                  std::uint32_t color) const;
+  // Tells fonts apart for as long as the process runs: 0 for the empty font, and a
+  // number of its own for each parsed one (copies share it).
+  std::uint64_t id() const { return id_; }
 
  private:
   struct Face;
   std::shared_ptr<const Face> face_;
+  std::uint64_t id_ = 0;
 };
 
 // The bubble font: the system font's bytes when they parse, the embedded DejaVu Sans

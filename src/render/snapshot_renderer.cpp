@@ -6,7 +6,6 @@
 namespace burrowly {
 
 IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
-  const IntRect before = pixmap.drawn_bounds();
   const float u = s.display_scale;
   const float ground = s.habitat.ground_y;
 
@@ -55,7 +54,7 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
     bubble = BubbleDraw{{s.speech->text, s.speech->style, s.speech->opacity}, placement};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);
-  return united(before, pixmap.drawn_bounds());
+  return pixmap.changed_since_frame_start();
 }
 
 }  // namespace burrowly

@@ -27,7 +27,8 @@ using FigureArtLookup =
 // Clears the pixmap and draws the snapshot: props, figures with blink and outfit,
 // toy, particles, and the speech bubble of the first figure (above it, or below it
 // on the top-edge lane), all at the snapshot's display scale. Returns the rectangle
-// outside which no pixel changed: what was drawn before together with what is now.
+// outside which no pixel changed since the last frame: empty when the frame looks
+// exactly like the one before, so it need not be shown again.
 IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& snapshot, const FigureArtLookup& art,
                         const Font& font);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace burrowly {
@@ -158,12 +159,35 @@ TEST(Bubble, BodyColoursAndHalfAlpha) {
     const std::uint8_t* px = full.data() + (y * 400 + x) * 4;
     int expected = style == SpeechStyle::normal ? 245 : 244;
     EXPECT_NEAR(px[3], expected + 30 * (255 - expected) / 255.0, 1.5);
+    // Half faded, the bubble fades as one piece: its shadow does not show through.
     const std::uint8_t* hp = half.data() + (y * 400 + x) * 4;
-    EXPECT_NEAR(hp[3], 122 + 15 * (255 - 122) / 255.0, 1.5);
+    EXPECT_NEAR(hp[3], px[3] / 2.0, 1.5);
     // The tail tip just below the body is painted; the body does not reach there.
     const std::uint8_t* tail = full.data() + (int(b.y0 + b.height + 3) * 400 + int(b.tail_x)) * 4;
     EXPECT_GT(tail[3], 100);
   }
+}
+
+TEST(Bubble, WalkingAFractionOfAPixelRedrawsTheSamePixelsAndFadesInSteps) {
+  BubbleRequest req{"Time for a stretch?", SpeechStyle::normal, 1};
+  auto draw = [&](float pet_x, float alpha) {
+    Pixmap p = *Pixmap::create(400, 200);
+    req.alpha = alpha;
+    draw_bubble(p, ui_font(), req, area(400, 200, 150), pet_x, 30, 1);
+    return p;
+  };
+  auto same = [](const Pixmap& a, const Pixmap& b) { return std::equal(a.data(), a.data() + a.byte_size(), b.data()); };
+  EXPECT_TRUE(same(draw(200.1f, 1), draw(200.3f, 1)));
+  EXPECT_FALSE(same(draw(200.1f, 1), draw(203.1f, 1)));
+  int steps = 0;
+  Pixmap last = draw(200, 0.03f);
+  for (int i = 4; i <= 100; ++i) {
+    Pixmap next = draw(200, i / 100.0f);
+    steps += !same(last, next);
+    last = std::move(next);
+  }
+  EXPECT_GE(steps, 4) << "a fade in shows";
+  EXPECT_LE(steps, 10) << "in a few visible steps";
 }
 
 }  // namespace

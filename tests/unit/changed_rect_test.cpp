@@ -70,6 +70,25 @@ TEST(DrawnBounds, ClearDrawnMatchesClearAndFillMarksTheWholePixmap) {
   EXPECT_EQ(pixmap.drawn_bounds(), (IntRect{0, 18, 32, 2}));
 }
 
+TEST(FrameChange, AFrameLikeTheLastReportsNoChange) {
+  Pixmap pixmap = *Pixmap::create(64, 40);
+  auto frame = [&](std::uint32_t color, float x) {
+    pixmap.start_frame();
+    fill_path(pixmap, Path().add_circle(x, 12.5f, 6), color);
+    return pixmap.changed_since_frame_start();
+  };
+  const std::uint32_t red = pack_rgba(200, 40, 40, 255);
+  const IntRect first = frame(red, 20.5f);
+  EXPECT_EQ(first, pixmap.drawn_bounds()) << "the first frame changes what it draws";
+  EXPECT_TRUE(frame(red, 20.5f).empty()) << "the same circle again";
+  EXPECT_EQ(frame(pack_rgba(200, 40, 41, 255), 20.5f), first) << "one channel of the colour differs";
+  const IntRect change = frame(red, 24.5f), moved = pixmap.drawn_bounds();
+  EXPECT_EQ(change, united(first, moved)) << "moved: where it was and where it is";
+  pixmap.start_frame();
+  EXPECT_EQ(pixmap.changed_since_frame_start(), moved) << "nothing drawn: where the circle was";
+  EXPECT_TRUE(blank_outside(pixmap, {}));
+}
+
 TEST(UnitedRect, EmptyRectanglesAddNothing) {
   EXPECT_EQ(united({}, {3, 4, 5, 6}), (IntRect{3, 4, 5, 6}));
   EXPECT_EQ(united({3, 4, 5, 6}, {100, 100, 0, 9}), (IntRect{3, 4, 5, 6}));

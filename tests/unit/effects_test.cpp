@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace burrowly {
 namespace {
@@ -43,6 +44,26 @@ TEST(Effects, ParticleRisesDriftsAndFades) {
   }
   EXPECT_NEAR(particle_state({0x110001, 0, 0, 0, 2.0f / 7, 1}, 1).fade, 1, 1e-6);
   EXPECT_EQ(particle_state({0x110001, 0, 0, 0, 1, 0}, 1).fade, 0) << "a zero life is over";
+}
+
+TEST(Effects, ParticlesChangeThePictureInAFewStepsOnWholePixels) {
+  for (std::uint32_t kind : {effect::sleep_z, effect::heart, effect::sparkle, effect::note}) {
+    std::vector<Pixmap> frames;
+    for (int i = 0; i <= 60; ++i) {  // 2 s of a 1.8 s particle at 30 frames a second
+      frames.push_back(blank());
+      draw_particle(frames.back(), ui_font(), {kind, 60.3f, 80.6f, 6, i / 30.0f, 1.8f}, Language::en, 1);
+    }
+    int changes = 0;
+    for (std::size_t i = 1; i < frames.size(); ++i) changes += !same(frames[i - 1], frames[i]);
+    EXPECT_GE(changes, 4) << kind << ": it moves and fades";
+    EXPECT_LE(changes, 9) << kind << ": but not on every frame";
+    EXPECT_TRUE(empty(frames.back())) << kind;
+  }
+  // A fraction of a pixel further draws the very same pixels.
+  Pixmap here = blank(), there = blank();
+  draw_particle(here, ui_font(), {effect::heart, 60.1f, 60.2f, 0, 0, 1}, Language::en, 1);
+  draw_particle(there, ui_font(), {effect::heart, 59.9f, 59.8f, 0, 0, 1}, Language::en, 1);
+  EXPECT_TRUE(same(here, there));
 }
 
 TEST(Effects, FinishedParticlesDrawNothingAndLiveOnesDraw) {
