@@ -33,7 +33,9 @@ std::shared_ptr<const SpriteSheet> AssetStore::sheet_for(std::string_view specie
   if (it != sheets_.end()) return it->second;
   PngDecode decoded = decode_png(sheet_png(species, coat, blobs_));
   if (!decoded.image) fatal("illustrated pet sheet: " + decoded.error);
-  auto sheet = std::make_shared<const SpriteSheet>(make_sprite_sheet(*decoded.image, cat && coat == "black"));
+  std::optional<SpriteSheet> made = make_sprite_sheet(*decoded.image, cat && coat == "black");
+  if (!made) fatal("illustrated pet sheet: more colours than a palette holds");
+  auto sheet = std::make_shared<const SpriteSheet>(std::move(*made));
   sheets_.emplace(std::move(key), sheet);
   return sheet;
 }

@@ -5,6 +5,7 @@
 // blue, and alpha in the highest byte (straight, not premultiplied).
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -121,10 +122,21 @@ void fill_path(Pixmap& pixmap, const Path& path, std::uint32_t color, const Tran
 void stroke_path(Pixmap& pixmap, const Path& path, const Stroke& stroke, std::uint32_t color,
                  const Transform& transform = {}, bool anti_alias = true);
 
-// A read-only premultiplied RGBA image.
+// A read-only premultiplied image: four bytes RGBA a pixel, or with a palette one byte
+// a pixel that picks one of the palette's 256 premultiplied colours.
 struct ImageView {
   const std::uint8_t* pixels = nullptr;
   std::uint32_t width = 0, height = 0;
+  const std::uint32_t* palette = nullptr;  // words with red in the lowest byte; null for RGBA
+
+  // The pixel at (x, y) as one word, red in the lowest byte, alpha in the highest.
+  std::uint32_t word(std::size_t x, std::size_t y) const {
+    const std::size_t at = y * width + x;
+    if (palette) return palette[pixels[at]];
+    std::uint32_t w;
+    std::memcpy(&w, pixels + at * 4, 4);
+    return w;
+  }
 };
 
 enum class Sampling { nearest, bilinear };

@@ -101,7 +101,7 @@ std::optional<std::int32_t> first_painted_row(const ImageView& sheet, const Fram
   const std::int64_t y0 = std::max(r[1], 0), y1 = std::min<std::int64_t>(std::int64_t(r[1]) + r[3], sheet.height);
   for (std::int64_t y = y0; y < y1; ++y)
     for (std::int64_t x = x0; x < x1; ++x)
-      if (sheet.pixels[(y * sheet.width + x) * 4 + 3] != 0) return std::int32_t(y);
+      if ((sheet.word(std::size_t(x), std::size_t(y)) >> 24) != 0) return std::int32_t(y);
   return std::nullopt;
 }
 

@@ -14,7 +14,7 @@
 namespace burrowly {
 
 struct PetRenderInput {
-  ImageView pixels;        // the sheet, premultiplied (with the black cat's outline)
+  ImageView pixels;        // the sheet (with the black cat's outline)
   ImageView plain_pixels;  // the same sheet without outline, for the blink patch
   const SizeAtlas* atlas = nullptr;  // supplies the size scale and the scaled sit
   float display_scale = 1;           // the monitor's scale: the figure is drawn that much larger

@@ -40,11 +40,10 @@ inline std::uint32_t scale_channels(std::uint32_t pixel, std::uint32_t k) {
   return rb | ga;
 }
 
-// Source-over of one premultiplied pixel scaled by `weight` (0..255); colour channels
-// saturate at 255.
-inline void blend_pixel(std::uint8_t* dst, const std::uint8_t* src, std::uint32_t weight) {
-  std::uint32_t s, d;
-  std::memcpy(&s, src, 4);
+// Source-over of one premultiplied pixel word scaled by `weight` (0..255); colour
+// channels saturate at 255.
+inline void blend_word(std::uint8_t* dst, std::uint32_t s, std::uint32_t weight) {
+  std::uint32_t d;
   if (weight != 255) s = scale_channels(s, weight);
   const std::uint32_t sa = s >> 24;
   if (sa == 0) return;
@@ -60,6 +59,12 @@ inline void blend_pixel(std::uint8_t* dst, const std::uint8_t* src, std::uint32_
     s = (rb & 0x00FF00FFu) | ((ga & 0x00FF00FFu) << 8);
   }
   std::memcpy(dst, &s, 4);
+}
+
+inline void blend_pixel(std::uint8_t* dst, const std::uint8_t* src, std::uint32_t weight) {
+  std::uint32_t s;
+  std::memcpy(&s, src, 4);
+  blend_word(dst, s, weight);
 }
 
 }  // namespace burrowly

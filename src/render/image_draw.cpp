@@ -39,15 +39,8 @@ struct SampleGrid {
   const ImageView& image;
   std::int64_t min_x, max_x, min_y, max_y;
 
-  const std::uint8_t* at(std::int64_t x, std::int64_t y) const {
-    return row(y) + std::clamp(x, min_x, max_x) * 4;
-  }
-  const std::uint8_t* row(std::int64_t y) const { return image.pixels + std::clamp(y, min_y, max_y) * image.width * 4; }
-  // The pixel as one word: red in the lowest byte, alpha in the highest.
-  static std::uint32_t word(const std::uint8_t* pixel) {
-    std::uint32_t w;
-    std::memcpy(&w, pixel, 4);
-    return w;
+  std::uint32_t at(std::int64_t x, std::int64_t y) const {
+    return image.word(std::size_t(std::clamp(x, min_x, max_x)), std::size_t(std::clamp(y, min_y, max_y)));
   }
 };
 // floor(a / b) for b > 0.
@@ -97,11 +90,10 @@ void copy_translated(Pixmap& pixmap, const ImageView& image, const ClippedSource
   if (x0 < x1 && y0 < y1)
     pixmap.mark_drawn({std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
   for (std::int64_t y = y0; y < y1; ++y) {
-    const std::uint8_t* s = image.pixels + ((y - dy) * image.width + (x0 - dx)) * 4;
     std::uint8_t* d = pixmap.data() + (y * pixmap.width() + x0) * 4;
-    for (std::int64_t x = x0; x < x1; ++x, s += 4, d += 4) {
-      if (s[3] == 0) continue;
-      blend_pixel(d, s, weight);
+    for (std::int64_t x = x0; x < x1; ++x, d += 4) {
+      const std::uint32_t s = image.word(std::size_t(x - dx), std::size_t(y - dy));
+      if ((s >> 24) != 0) blend_word(d, s, weight);
     }
   }
 }
@@ -171,19 +163,14 @@ void draw_image_rect(Pixmap& pixmap, const ImageView& image, IntRect source, con
     std::int64_t fx = row_x + first * step_x, fy = row_y + first * step_y;
     if (sampling == Sampling::nearest) {
       for (std::int64_t k = first; k < last; ++k, fx += step_x, fy += step_y, dst += 4)
-        blend_pixel(dst, grid.at((fx + kFixedOne / 2) >> kFixedBits, (fy + kFixedOne / 2) >> kFixedBits), weight);
+        blend_word(dst, grid.at((fx + kFixedOne / 2) >> kFixedBits, (fy + kFixedOne / 2) >> kFixedBits), weight);
       continue;
     }
-    // Bilinear between the four nearest pixel centres, clamped to the rectangle. The
-    // source rows change only now and then along a destination row.
-    std::int64_t rows_of = INT64_MIN;
-    const std::uint8_t *top = nullptr, *bottom = nullptr;
+    // Bilinear between the four nearest pixel centres, clamped to the rectangle.
     for (std::int64_t k = first; k < last; ++k, fx += step_x, fy += step_y, dst += 4) {
       const std::int64_t ix = fx >> kFixedBits, iy = fy >> kFixedBits;
-      if (iy != rows_of) rows_of = iy, top = grid.row(iy), bottom = grid.row(iy + 1);
-      const std::int64_t left = std::max(ix, grid.min_x) * 4, right = std::min(ix + 1, grid.max_x) * 4;
-      const std::uint32_t p00 = SampleGrid::word(top + left), p10 = SampleGrid::word(top + right);
-      const std::uint32_t p01 = SampleGrid::word(bottom + left), p11 = SampleGrid::word(bottom + right);
+      const std::uint32_t p00 = grid.at(ix, iy), p10 = grid.at(ix + 1, iy);
+      const std::uint32_t p01 = grid.at(ix, iy + 1), p11 = grid.at(ix + 1, iy + 1);
       // Premultiplied: four transparent neighbours mix to nothing, which blends to nothing.
       if (((p00 | p10 | p01 | p11) >> 24) == 0) continue;
       const std::uint32_t wx = std::uint32_t(fx >> (kFixedBits - 8)) & 0xFF;

@@ -12,7 +12,7 @@
 
 namespace burrowly {
 
-// The art of one figure: its size atlas and its sheet's two premultiplied copies.
+// The art of one figure: its size atlas and its sheet, with and without outline.
 // The pointed-to data must outlive the render call.
 struct FigureArt {
   const SizeAtlas* atlas = nullptr;

@@ -8,8 +8,8 @@ FigureArtLookup store_art_lookup(AssetStore& store) {
     if (!assets.atlas || !assets.sheet) return std::nullopt;
     const SpriteSheet& sheet = *assets.sheet;
     return FigureArt{assets.atlas.get(),
-                     {sheet.pixels.data(), sheet.width, sheet.height},
-                     {sheet.plain().data(), sheet.width, sheet.height}};
+                     {sheet.indices.data(), sheet.width, sheet.height, sheet.palette.data()},
+                     {sheet.indices.data(), sheet.width, sheet.height, sheet.plain_palette.data()}};
   };
 }
 

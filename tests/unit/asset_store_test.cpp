@@ -62,10 +62,11 @@ TEST_F(AssetStoreTest, OnlyTheBlackCatIsOutlined) {
   auto black = store.sheet_for("cat", "black");
   auto white = store.sheet_for("cat", "white");
   auto unknown_coat = store.sheet_for("cat", "purple");
-  EXPECT_EQ(black->pixels[0], 87);
-  EXPECT_EQ(black->plain()[0], 0);
-  EXPECT_EQ(white->plain().data(), white->pixels.data());
-  EXPECT_EQ(unknown_coat->plain().data(), unknown_coat->pixels.data());
+  EXPECT_EQ(black->pixel(0, 0), 0x57575757u) << "the light outline";
+  EXPECT_EQ(black->plain_pixel(0, 0), 0u);
+  EXPECT_NE(black->palette, black->plain_palette);
+  EXPECT_EQ(white->palette, white->plain_palette);
+  EXPECT_EQ(unknown_coat->palette, unknown_coat->plain_palette);
 }
 
 TEST_F(AssetStoreTest, FacesArePremultiplied) {

@@ -15,14 +15,11 @@
 namespace burrowly {
 namespace {
 
-std::uint32_t word_at(const std::uint8_t* p) {
-  return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
-}
-
 std::unordered_set<std::uint32_t> opaque_colours(const ImageView& sheet) {
   std::unordered_set<std::uint32_t> colours;
-  for (std::size_t i = 0; i < std::size_t(sheet.width) * sheet.height; ++i)
-    if (sheet.pixels[i * 4 + 3] == 255) colours.insert(word_at(sheet.pixels + i * 4));
+  for (std::size_t y = 0; y < sheet.height; ++y)
+    for (std::size_t x = 0; x < sheet.width; ++x)
+      if ((sheet.word(x, y) >> 24) == 255) colours.insert(sheet.word(x, y));
   return colours;
 }
 
@@ -67,7 +64,7 @@ Tally draw_and_count(AssetStore& store, const std::string& species, const std::s
     if (p.data()[i * 4 + 3] != 255) continue;
     ++t.opaque;
     t.top = std::min<std::uint32_t>(t.top, std::uint32_t(i / p.width()));
-    t.own += colours.count(word_at(p.data() + i * 4));
+    t.own += colours.count(ImageView{p.data(), p.width(), p.height()}.word(i % p.width(), i / p.width()));
   }
   return t;
 }

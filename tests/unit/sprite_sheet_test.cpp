@@ -19,6 +19,18 @@ Rgba at(const std::vector<std::uint8_t>& pixels, std::uint32_t width, std::uint3
   return {pixels[p], pixels[p + 1], pixels[p + 2], pixels[p + 3]};
 }
 
+Rgba rgba(std::uint32_t word) {
+  return {std::uint8_t(word), std::uint8_t(word >> 8), std::uint8_t(word >> 16), std::uint8_t(word >> 24)};
+}
+
+// The sheet's pixel with (shown) or without (plain) the outline.
+Rgba shown(const std::optional<SpriteSheet>& sheet, std::uint32_t x, std::uint32_t y) {
+  return sheet ? rgba(sheet->pixel(x, y)) : Rgba{1, 1, 1, 1};
+}
+Rgba plain(const std::optional<SpriteSheet>& sheet, std::uint32_t x, std::uint32_t y) {
+  return sheet ? rgba(sheet->plain_pixel(x, y)) : Rgba{1, 1, 1, 1};
+}
+
 DecodedImage decoded(const std::vector<std::uint8_t>& png) {
   PngDecode d = decode_png(Bytes(png.data(), png.size()));
   EXPECT_TRUE(d.image) << d.error;
@@ -80,12 +92,29 @@ TEST(PngDecode, EmptyFirstImageDataChunkIsRefusedAndALaterOneIsHarmless) {
   EXPECT_EQ(at(decoded(later).pixels, 1, 0, 0), (Rgba{1, 2, 3, 255}));
 }
 
-TEST(SpriteSheet, PremultipliesWithTruncation) {
-  DecodedImage image{2, 1, {200, 100, 50, 128, 255, 255, 255, 0}};
-  SpriteSheet sheet = make_sprite_sheet(image, false);
-  EXPECT_EQ(at(sheet.pixels, 2, 0, 0), (Rgba{100, 50, 25, 128}));
-  EXPECT_EQ(at(sheet.pixels, 2, 1, 0), (Rgba{0, 0, 0, 0}));
-  EXPECT_EQ(sheet.plain().data(), sheet.pixels.data()) << "a sheet without outline holds one copy";
+TEST(SpriteSheet, PremultipliesWithTruncationThroughOnePaletteEntryPerColour) {
+  DecodedImage image{3, 1, {200, 100, 50, 128, 255, 255, 255, 0, 200, 100, 50, 128}};
+  std::optional<SpriteSheet> sheet = make_sprite_sheet(image, false);
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(shown(sheet, 0, 0), (Rgba{100, 50, 25, 128}));
+  EXPECT_EQ(shown(sheet, 1, 0), (Rgba{0, 0, 0, 0}));
+  EXPECT_EQ(sheet->indices, (std::vector<std::uint8_t>{0, 1, 0}));
+  EXPECT_EQ(sheet->palette, sheet->plain_palette) << "without outline both palettes agree";
+}
+
+TEST(SpriteSheet, MoreColoursThanAPaletteHoldsAreRefused) {
+  DecodedImage image{256, 2, std::vector<std::uint8_t>(256 * 2 * 4, 255)};
+  for (std::uint32_t x = 0; x < 256; ++x) image.pixels[x * 4] = std::uint8_t(x);  // 256 colours: they fit
+  EXPECT_TRUE(make_sprite_sheet(image, false));
+  image.pixels[256 * 4 + 1] = 0;  // a 257th
+  EXPECT_FALSE(make_sprite_sheet(image, false));
+  // The outline needs entries of its own too.
+  DecodedImage crowded{256, 2, std::vector<std::uint8_t>(256 * 2 * 4, 255)};
+  for (std::uint32_t x = 0; x < 256; ++x) crowded.pixels[x * 4] = std::uint8_t(x);
+  crowded.pixels[256 * 4 + 3] = 0;  // transparent beside opaque pixels: outlined
+  crowded.pixels[0] = 1;             // keeps the count at 256 before the outline
+  EXPECT_TRUE(make_sprite_sheet(crowded, false));
+  EXPECT_FALSE(make_sprite_sheet(crowded, true));
 }
 
 // A 5 x 3 image, transparent except an opaque pixel at (1, 1) and the given alphas.
@@ -100,28 +129,28 @@ DecodedImage outline_probe(std::uint8_t right_alpha, std::uint8_t centre_alpha =
 }
 
 TEST(SpriteSheet, OutlineRingsOpaquePixelsOnlyThroughDirectNeighbours) {
-  SpriteSheet sheet = make_sprite_sheet(outline_probe(0), true);
+  std::optional<SpriteSheet> sheet = make_sprite_sheet(outline_probe(0), true);
   const Rgba outline{87, 87, 87, 87}, clear{0, 0, 0, 0};
   for (auto [x, y] : {std::pair{0u, 1u}, {2u, 1u}, {1u, 0u}, {1u, 2u}}) {
-    EXPECT_EQ(at(sheet.pixels, 5, x, y), outline) << x << "," << y;
-    EXPECT_EQ(at(sheet.plain(), 5, x, y), clear) << x << "," << y;
+    EXPECT_EQ(shown(sheet, x, y), outline) << x << "," << y;
+    EXPECT_EQ(plain(sheet, x, y), clear) << x << "," << y;
   }
   for (auto [x, y] : {std::pair{0u, 0u}, {2u, 0u}, {2u, 2u}, {3u, 1u}}) {
-    EXPECT_EQ(at(sheet.pixels, 5, x, y), clear) << x << "," << y;  // diagonal or two away
+    EXPECT_EQ(shown(sheet, x, y), clear) << x << "," << y;  // diagonal or two away
   }
-  EXPECT_EQ(at(sheet.pixels, 5, 1, 1), (Rgba{20, 20, 20, 255}));
+  EXPECT_EQ(shown(sheet, 1, 1), (Rgba{20, 20, 20, 255}));
 }
 
 TEST(SpriteSheet, OutlineThresholds) {
   // Alpha 2 beside an opaque pixel is outlined, alpha 3 is not.
-  EXPECT_EQ(at(make_sprite_sheet(outline_probe(2), true).pixels, 5, 2, 1), (Rgba{87, 87, 87, 87}));
-  EXPECT_EQ(at(make_sprite_sheet(outline_probe(3), true).pixels, 5, 2, 1), (Rgba{0, 0, 0, 3}));
+  EXPECT_EQ(shown(make_sprite_sheet(outline_probe(2), true), 2, 1), (Rgba{87, 87, 87, 87}));
+  EXPECT_EQ(shown(make_sprite_sheet(outline_probe(3), true), 2, 1), (Rgba{0, 0, 0, 3}));
   // A neighbour of alpha 128 is not opaque enough; 129 is.
-  EXPECT_EQ(at(make_sprite_sheet(outline_probe(0, 128), true).pixels, 5, 0, 1), (Rgba{0, 0, 0, 0}));
-  EXPECT_EQ(at(make_sprite_sheet(outline_probe(0, 129), true).pixels, 5, 0, 1), (Rgba{87, 87, 87, 87}));
+  EXPECT_EQ(shown(make_sprite_sheet(outline_probe(0, 128), true), 0, 1), (Rgba{0, 0, 0, 0}));
+  EXPECT_EQ(shown(make_sprite_sheet(outline_probe(0, 129), true), 0, 1), (Rgba{87, 87, 87, 87}));
   // Pixels on the image border have no neighbours outside.
   DecodedImage edge{1, 1, {9, 9, 9, 0}};
-  EXPECT_EQ(at(make_sprite_sheet(edge, true).pixels, 1, 0, 0), (Rgba{0, 0, 0, 0}));
+  EXPECT_EQ(shown(make_sprite_sheet(edge, true), 0, 0), (Rgba{0, 0, 0, 0}));
 }
 
 }  // namespace

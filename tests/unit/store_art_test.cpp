@@ -24,15 +24,17 @@ TEST_F(StoreArtTest, FiguresGetTheirSizeAtlasAndTheirCoatsSheet) {
   EXPECT_EQ(white->atlas, store.atlas_for("cat", "L").get());
   EXPECT_FLOAT_EQ(white->atlas->scale, 107.0f / 82.0f);
   auto sheet = store.sheet_for("cat", "white");
-  EXPECT_EQ(white->pixels.pixels, sheet->pixels.data());
+  EXPECT_EQ(white->pixels.pixels, sheet->indices.data());
+  EXPECT_EQ(white->pixels.palette, sheet->palette.data());
   EXPECT_EQ(white->pixels.width, sheet->width);
   EXPECT_EQ(white->pixels.height, sheet->height);
 
   // Only the black cat's sheet carries the light outline, so its two views differ.
   std::optional<FigureArt> black = lookup("cat", "M", "black");
   ASSERT_TRUE(black);
-  EXPECT_EQ(black->plain_pixels.pixels, store.sheet_for("cat", "black")->plain().data());
-  EXPECT_NE(black->pixels.pixels, black->plain_pixels.pixels);
+  EXPECT_EQ(black->plain_pixels.palette, store.sheet_for("cat", "black")->plain_palette.data());
+  EXPECT_EQ(black->pixels.pixels, black->plain_pixels.pixels) << "one set of indices";
+  EXPECT_NE(black->pixels.palette, black->plain_pixels.palette);
   EXPECT_NE(black->pixels.pixels, white->pixels.pixels);
 }
 
