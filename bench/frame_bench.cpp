@@ -47,7 +47,7 @@ void frame(FrameRig& rig, bool decorated, Update update, float clock) {
   if (update == Update::full) {
     rig.pixmap.clear();
     render_snapshot(rig.pixmap, snapshot, rig.art, rig.font);
-    rgba_to_bgra(rig.pixmap.data(), rig.bgra.data(), std::size_t(rig.pixmap.width()) * rig.pixmap.height());
+    rgba_to_bgra(rig.pixmap, rig.bgra.data(), {0, 0, std::int32_t(rig.pixmap.width()), std::int32_t(rig.pixmap.height())});
   } else {
     rgba_to_bgra(rig.pixmap, rig.bgra.data(), render_snapshot(rig.pixmap, snapshot, rig.art, rig.font));
   }

@@ -87,14 +87,20 @@ void copy_translated(Pixmap& pixmap, const ImageView& image, const ClippedSource
   // Destination of image pixel (x, y) is (x + dx, y + dy).
   std::int64_t x0 = std::max<std::int64_t>(src.x0 + dx, 0), x1 = std::min<std::int64_t>(src.x1 + dx, pixmap.width());
   std::int64_t y0 = std::max<std::int64_t>(src.y0 + dy, 0), y1 = std::min<std::int64_t>(src.y1 + dy, pixmap.height());
-  if (x0 < x1 && y0 < y1)
-    pixmap.mark_drawn({std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
+  if (x0 >= x1 || y0 >= y1) return;
+  pixmap.mark_drawn({std::int32_t(x0), std::int32_t(y0), std::int32_t(x1 - x0), std::int32_t(y1 - y0)});
   for (std::int64_t y = y0; y < y1; ++y) {
     std::uint8_t* d = pixmap.data() + (y * pixmap.width() + x0) * 4;
-    for (std::int64_t x = x0; x < x1; ++x, d += 4) {
-      const std::uint32_t s = image.word(std::size_t(x - dx), std::size_t(y - dy));
-      if ((s >> 24) != 0) blend_word(d, s, weight);
+    const std::size_t first = std::size_t((y - dy) * image.width + (x0 - dx)), count = std::size_t(x1 - x0);
+    if (image.palette) {
+      const std::uint8_t* index = image.pixels + first;
+      for (std::size_t i = 0; i < count; ++i, d += 4)
+        if (const std::uint32_t s = image.palette[index[i]]; (s >> 24) != 0) blend_word(d, s, weight);
+      continue;
     }
+    const std::uint8_t* rgba = image.pixels + first * 4;
+    for (std::size_t i = 0; i < count; ++i, d += 4)
+      if (rgba[i * 4 + 3] != 0) blend_pixel(d, rgba + i * 4, weight);
   }
 }
 
