@@ -24,6 +24,12 @@ bool sheet_usable(const ImageView& sheet) {
   return sheet.pixels && sheet.width > 0 && sheet.height > 0;
 }
 
+// A lean or a squash in steps: the body spring's last small wobbles, which would
+// shift a few sampled pixels on every frame, rest on one step.
+float stepped(float value, float step) { return std::round(value / step) * step; }
+constexpr float kLeanStep = float(0.25 / kDegreesPerRadian);  // a quarter of a degree
+constexpr float kStretchStep = 0.01f;
+
 }  // namespace
 
 Transform place_sprite(const PetRenderInput& f) {
@@ -34,9 +40,10 @@ Transform place_sprite(const PetRenderInput& f) {
   float mirror = f.facing < 0 ? -1.0f : 1.0f;
   float pivot_y = -0.45f * float(f.frame.r[3]) * scale;
   return Transform::translate(px, py)
-      .after(rotate_about(f.angle, 0, pivot_y))
-      .after(Transform::rotate(f.skew))
-      .after(Transform::scale(mirror * f.stretch_x * scale, f.stretch_y * scale))
+      .after(rotate_about(stepped(f.angle, kLeanStep), 0, pivot_y))
+      .after(Transform::rotate(stepped(f.skew, kLeanStep)))
+      .after(Transform::scale(mirror * stepped(f.stretch_x, kStretchStep) * scale,
+                              stepped(f.stretch_y, kStretchStep) * scale))
       .after(Transform::translate(-float(f.frame.ax), -float(f.frame.gy)));
 }
 
