@@ -1,8 +1,9 @@
 #pragma once
 // The store of decoded art: parsed atlas documents, size atlases, sprite sheets and
-// face portraits, each built on first request and kept for the life of the store.
-// Records are shared and immutable. Embedded art that fails to parse or decode is a
-// corrupt build and ends the process with a fatal error.
+// face portraits, each built on first request. Atlases and portraits are kept for the
+// life of the store; of the sheets, only the last few asked for (whoever still holds
+// another keeps it alive). Records are shared and immutable. Embedded art that fails
+// to parse or decode is a corrupt build and ends the process with a fatal error.
 
 #include <map>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "assets/atlas.h"
 #include "assets/blob_registry.h"
@@ -30,6 +32,8 @@ class AssetStore {
   std::shared_ptr<const SizeAtlas> atlas_for(std::string_view species, std::string_view size);
   // The coat matters only for the cat; every other species has one sheet.
   std::shared_ptr<const SpriteSheet> sheet_for(std::string_view species, std::string_view coat);
+  // The sheet's width and height, read from its PNG header without decoding it.
+  ImageSize sheet_size(std::string_view species, std::string_view coat);
   // The atlas (fetched first) and the sheet a pet is drawn with.
   PetAssets pet_assets(std::string_view species, std::string_view size, std::string_view coat);
   std::shared_ptr<const FacePortrait> face_for(std::string_view species);
@@ -42,7 +46,7 @@ class AssetStore {
   const BlobRegistry& blobs_;
   std::map<std::string, AtlasRoot, std::less<>> documents_;
   std::map<std::pair<std::string, std::string>, std::shared_ptr<const SizeAtlas>> size_atlases_;
-  std::map<SheetKey, std::shared_ptr<const SpriteSheet>> sheets_;
+  std::vector<std::pair<SheetKey, std::shared_ptr<const SpriteSheet>>> sheets_;  // the last asked for first
   std::map<std::string, std::shared_ptr<const FacePortrait>, std::less<>> faces_;
 };
 

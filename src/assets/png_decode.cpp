@@ -30,6 +30,13 @@ bool first_image_data_is_empty(Bytes png) {
 
 }  // namespace
 
+std::optional<ImageSize> png_size(Bytes png) {
+  constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (png.size() < 24 || std::memcmp(png.data(), kSignature, 8) != 0 || std::memcmp(png.data() + 12, "IHDR", 4) != 0)
+    return std::nullopt;
+  return ImageSize{read_be32(png.data() + 16), read_be32(png.data() + 20)};
+}
+
 PngDecode decode_png(Bytes png) {
   if (png.size() > static_cast<std::size_t>(INT_MAX)) return {std::nullopt, "png too large"};
   if (first_image_data_is_empty(png)) return {std::nullopt, "empty image data chunk"};

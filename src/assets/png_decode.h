@@ -22,6 +22,14 @@ struct PngDecode {
   std::string error;  // the decoder's reason when there is no image
 };
 
+struct ImageSize {
+  std::uint32_t width = 0, height = 0;
+};
+
+// The size a PNG's header gives, without decoding the image; nothing when the bytes do
+// not begin like a PNG.
+std::optional<ImageSize> png_size(Bytes png);
+
 // Palette images (with their tRNS transparency), grey, grey + alpha, RGB and RGBA,
 // at any bit depth, all come out as 8-bit RGBA.
 PngDecode decode_png(Bytes png);

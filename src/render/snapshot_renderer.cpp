@@ -10,9 +10,11 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   const float ground = s.habitat.ground_y;
 
   std::vector<PetRenderInput> figures;
+  std::vector<std::shared_ptr<const void>> owners;  // the figures' art, alive until drawn
   for (const FigureSnapshot& fig : s.figures) {
     std::optional<FigureArt> a = art ? art(fig.species, s.size, fig.coat) : std::nullopt;
     if (!a || !a->atlas) continue;
+    owners.push_back(a->owner);
     const std::vector<FrameRaw>* frames = clip_or_sit(*a->atlas, fig.clip);
     if (!frames) continue;
     const FrameRaw* frame = &(*frames)[fig.frame % frames->size()];

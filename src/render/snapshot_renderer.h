@@ -2,6 +2,7 @@
 // Draws one engine draw snapshot (one monitor's overlay) into a pixmap.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,11 +14,12 @@
 namespace burrowly {
 
 // The art of one figure: its size atlas and its sheet, with and without outline.
-// The pointed-to data must outlive the render call.
+// The pointed-to data must outlive the render call, unless `owner` holds it.
 struct FigureArt {
   const SizeAtlas* atlas = nullptr;
   ImageView pixels;
   ImageView plain_pixels;
+  std::shared_ptr<const void> owner;  // when set, keeps the views' data alive while drawn
 };
 
 // Looks up the art for (species, size, coat); nothing skips the figure.

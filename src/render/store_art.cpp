@@ -9,7 +9,8 @@ FigureArtLookup store_art_lookup(AssetStore& store) {
     const SpriteSheet& sheet = *assets.sheet;
     return FigureArt{assets.atlas.get(),
                      {sheet.indices.data(), sheet.width, sheet.height, sheet.palette.data()},
-                     {sheet.indices.data(), sheet.width, sheet.height, sheet.plain_palette.data()}};
+                     {sheet.indices.data(), sheet.width, sheet.height, sheet.plain_palette.data()},
+                     assets.sheet};
   };
 }
 

@@ -7,7 +7,7 @@
 namespace burrowly {
 
 // Each figure's atlas and sheet from the store, which must outlive the lookup. The
-// store never evicts, so the views stay valid.
+// store keeps atlases for its life; each answer holds its sheet.
 FigureArtLookup store_art_lookup(AssetStore& store);
 
 }  // namespace burrowly

@@ -114,6 +114,16 @@ TEST(RectConversion, ConvertsOnlyInsideTheClippedRectangle) {
     }
 }
 
+TEST(RectConversion, TheWholePixmapClearsWhatLiesOutsideTheDrawnRectangle) {
+  Pixmap pixmap = *Pixmap::create(40, 10);
+  fill_path(pixmap, Path().add_rect(12, 3, 5, 4), pack_rgba(10, 20, 30, 255));
+  std::vector<std::uint8_t> bgra(pixmap.byte_size(), 0xEE), expected(pixmap.byte_size());
+  rgba_to_bgra(pixmap, bgra.data(), {0, 0, 40, 10});
+  rgba_to_bgra(pixmap.data(), expected.data(), 40 * 10);
+  EXPECT_EQ(bgra, expected);
+  EXPECT_EQ(bgra[(5 * 40 + 14) * 4], 30) << "blue first";
+}
+
 TEST(RectConversion, EveryPixelOfALongRunSwapsRedAndBlue) {
   constexpr std::size_t kPixels = 37;  // blocks of several pixels and a remainder
   std::vector<std::uint8_t> rgba(kPixels * 4), bgra(kPixels * 4);
