@@ -101,8 +101,8 @@ void draw_bubble(Pixmap& pixmap, const Font& font, const BubbleRequest& request,
   const IntRect extent{-margin, -margin, std::int32_t(b.width) + 2 * margin,
                        std::int32_t(std::ceil(b.height)) + 2 * margin};
   const std::string key = "bubble " + std::to_string(font.id()) + ' ' + std::to_string(int(request.style)) + ' ' +
-                          std::to_string(u) + ' ' + std::to_string(placement.above) + ' ' +
-                          std::to_string(b.tail_x - b.x0) + ' ' + request.text;
+                          key_text(u) + ' ' + std::to_string(placement.above) + ' ' +
+                          key_text(b.tail_x - b.x0) + ' ' + request.text;
   frame_pieces().draw(pixmap, key, extent, std::int32_t(b.x0), std::int32_t(b.y0), fade_step(alpha),
                       [&](Pixmap& piece, float ox, float oy) {
                         paint_bubble(piece, font, b, request.style, placement.above, ox, oy, u);

@@ -42,7 +42,8 @@ class Pixmap {
 
   // Fills every pixel with a colour (packed, straight alpha).
   void fill(std::uint32_t color);
-  void clear() { fill(0); }
+  // Transparent black everywhere; only the drawn rectangle needs clearing.
+  void clear() { clear_drawn(); }
 
   // Outside this rectangle every pixel is transparent black.
   const IntRect& drawn_bounds() const { return drawn_; }

@@ -57,7 +57,7 @@ IntRect around(float left, float top, float right, float bottom) {
 // A line of text with its left end and baseline on the reference point.
 ParticleLook text_look(const Font& font, std::string text, float size, std::uint32_t color) {
   const float width = font.text_width(text, size);
-  std::string key = "text " + std::to_string(font.id()) + ' ' + std::to_string(size) + ' ' +
+  std::string key = "text " + std::to_string(font.id()) + ' ' + key_text(size) + ' ' +
                     std::to_string(color) + ' ' + text;
   return {std::move(key), around(-0.5f * size, -1.3f * size, width + 0.5f * size, 0.5f * size),
           [&font, text = std::move(text), size, color](Pixmap& pm, float ox, float oy) {
@@ -66,12 +66,12 @@ ParticleLook text_look(const Font& font, std::string text, float size, std::uint
 }
 
 std::optional<ParticleLook> particle_look(const Particle& p, float t, const Font& font, Language language, float u) {
-  const std::string scale = ' ' + std::to_string(u);
+  const std::string scale = ' ' + key_text(u);
   switch (p.kind) {
     case effect::sleep_z: {
       // A light rim keeps the dark letter readable on a dark wallpaper.
       const float size = std::round((10.5f + 3 * t) * u);
-      return ParticleLook{"z " + std::to_string(font.id()) + ' ' + std::to_string(size) + scale,
+      return ParticleLook{"z " + std::to_string(font.id()) + ' ' + key_text(size) + scale,
                           around(-0.5f * size - u, -1.3f * size - u, 1.5f * size + u, 0.5f * size + u),
                           [&font, size, u](Pixmap& pm, float ox, float oy) {
                             const std::uint32_t rim = pack_rgba(255, 248, 236, 150);

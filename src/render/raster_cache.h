@@ -3,6 +3,7 @@
 // particle's shape) are rasterised once into a small pixmap of their own; later frames
 // only composite them, on whole pixels, with their fade as the compositing weight.
 
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -31,6 +32,9 @@ class RasterCache {
   };
   std::unordered_map<std::string, Piece> pieces_;
 };
+
+// A number for a piece's key: the float's exact bits, quicker to write than its digits.
+inline std::string key_text(float value) { return std::to_string(std::bit_cast<std::uint32_t>(value)); }
 
 // The renderer's cache. Frames are drawn on one thread.
 RasterCache& frame_pieces();
