@@ -236,5 +236,25 @@ TEST_F(ChangedFrames, PixelsMatchTheFullRedrawOverManyFrames) {
   EXPECT_GT(small_updates, frames_drawn * 3 / 4);
 }
 
+// A sleeping pet's rising "z" and breathing ask for a frame on most ticks, but only a
+// few of those frames change a pixel: the rest need not be shown again.
+TEST_F(ChangedFrames, ASleepingPetChangesFewOfTheFramesItAsksFor) {
+  engine->toggle_sleep();
+  Pixmap overlay = *Pixmap::create(engine->habitat().width, engine->habitat().height);
+  InputSnapshot away;
+  away.cursor_x = 5, away.cursor_y = 5, away.idle_ms = 1000;
+  int asked = 0, changed = 0;
+  for (int frame = 0; frame < 30 * 60; ++frame) {
+    engine->tick(0.033f, away, DesktopSense{});
+    if (!engine->needs_redraw()) continue;
+    ++asked;
+    changed += !render_snapshot(overlay, engine->draw_snapshot(engine->monitor_index()), art, font).empty();
+    engine->clear_redraw();
+  }
+  EXPECT_GT(asked, 30 * 60 / 2);
+  EXPECT_GT(changed, 60) << "the z rises and the pet breathes";
+  EXPECT_LT(changed * 3, asked);
+}
+
 }  // namespace
 }  // namespace burrowly
