@@ -67,6 +67,8 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const Material wing = s.has(kStripes) ? ramp(rgb(0x2f6fd0)) : pelican ? body : dark;
   const Transform body_xf = d.transform;
   auto draw_wing = [&](burrowly::Point tip, const Material& m, float dx) {
+    // A flamingo waves with its wing up behind the neck, never across it.
+    if (flamingo && p.reach == Reach::up) tip.x = pivot_x - 2 - std::fabs(tip.x - pivot_x);
     const float vx = tip.x - pivot_x, vy = tip.y - pivot_y;
     float len = std::max(std::hypot(vx, vy), H * 0.9f);
     if (flamingo && p.reach == Reach::both_up) len = std::min(len, H * 2);  // cheering in the air, inside the frame
@@ -121,11 +123,12 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   const bool tucked = p.curled;    // asleep curled up: the head turned round onto the back
   if (tucked) hx = -W * 0.1f, hy = flamingo ? -H * 0.9f : -H * 0.8f, head_tilt = -15;
   else if (lying && p.eyes_closed) hx += 2, hy += 2, head_tilt = -10;  // asleep, the head sunk forward
-  if (flamingo) {  // the S-neck bends to wherever the head goes
-    const float bend_y = (ny + hy) / 2;
+  if (flamingo) {  // the S-neck: forward off the breast, back in the middle, forward again under the head
+    const float dy = hy - ny;
     d.begin_group();
-    d.limb(nx, ny, nx - 4, bend_y, 3, body);
-    d.limb(nx - 4, bend_y, hx - 1, hy + 1, 3, body);
+    d.limb(nx, ny + 1, nx + 2.5f, ny + dy * 0.3f, 3.2f, body);
+    d.limb(nx + 2.5f, ny + dy * 0.3f, nx - 2.5f, ny + dy * 0.65f, 2.8f, body);
+    d.limb(nx - 2.5f, ny + dy * 0.65f, hx - 1, hy + 1, 2.6f, body);
     d.end_group();
   }
   d.transform = d.transform.after(Transform::translate(hx, hy)).after(Transform::rotate(head_tilt * kDeg));
@@ -145,8 +148,11 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   // Beak.
   const float bl = s.snout;
   if (flamingo) {
-    d.poly({{r * 0.6f, -1.5f}, {r + bl, 0}, {r + bl - 1, 4}, {r * 0.6f, 1.5f}}, ramp(rgb(0xf6d2dc)), true);
-    d.mark_poly({{r + bl - 2.5f, -1}, {r + bl + 1, 0}, {r + bl, 5}, {r + bl - 2.5f, 3}}, flat(rgb(0x2b2430)));
+    // Pale and thick to the bend halfway, then turned sharply down to a black tip.
+    const float bend = r + bl * 0.45f;
+    d.poly({{r * 0.55f, -1.8f}, {bend, -1.6f}, {r + bl, 1}, {r + bl - 0.5f, 4.5f}, {r + bl - 1.8f, 5},
+            {bend - 0.5f, 1.8f}, {r * 0.55f, 1.8f}}, ramp(rgb(0xf6d2dc)), true);
+    d.mark_poly({{bend + 0.8f, -2}, {r + bl + 1, 0.5f}, {r + bl + 1, 6}, {bend, 6}}, flat(rgb(0x2b2430)));
   } else if (pelican) {
     d.poly({{r * 0.5f, -1.5f}, {r + bl, 0}, {r + bl, 2}, {r * 0.5f, 1.5f}}, beak, true);
     d.poly({{r * 0.5f, 1}, {r + bl - 1, 2}, {r + bl * 0.4f, 6 + p.mouth * 2}}, ramp(rgb(0xf7c070)), true);
