@@ -52,7 +52,7 @@ void add_bipeds(std::vector<Species>& out, const std::string& key) {
     out.push_back(s);
   } else if (key == "monkey") {
     Species s = make_species("monkey", Rig::biped, 0x8d5a3b, 0xe8c4a0, 0x6a3e26);
-    s.length = 18, s.height = 18, s.legs = 12, s.head = 9, s.snout = 1, s.ear = 3.5f, s.blink = false;
+    s.length = 18, s.height = 18, s.legs = 12, s.head = 9, s.snout = 0, s.blink = false;
     s.ears = Ears::cup, s.ear = 4.5f, s.tail = Tail::long_curl, s.features = kMuzzle | kHeartFace;
     out.push_back(s);
   }

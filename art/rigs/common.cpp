@@ -185,9 +185,11 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
                 {side * r * 0.95f - 1, -r * 0.35f}}, ear_m, true);
       }
       break;
-    case Ears::cup:  // round ears on the sides, pale inside
-      d.oval(-r * 0.9f, -r * 0.1f, e * 0.75f, e * 0.85f, ear_m, true);
-      d.mark_oval(-r * 0.9f - 0.3f, -r * 0.1f, e * 0.4f, e * 0.5f, light);
+    case Ears::cup:  // big round ears standing out from both sides at eye level, pale inside
+      for (float x : {-r * 0.95f, r * 1.12f}) {
+        d.oval(x, r * 0.02f, e * 0.8f, e * 0.88f, ear_m, true);
+        d.mark_oval(x + (x < 0 ? -0.4f : 0.4f), r * 0.05f, e * 0.45f, e * 0.55f, flat(rgb(0xe8b0a0)));
+      }
       break;
     case Ears::tall:
       for (float side : {-1.0f, 1.0f}) {
@@ -231,7 +233,10 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
   const float sx = r * 0.7f + s.snout * 0.35f, sy = r * 0.3f;
   const Material snout_m = s.has(kMuzzle) || s.has(kMask) ? light : s.has(kSnoutDisc) ? ramp(rgb(s.extra)) : fur;
   if (s.snout > 0.5f) d.oval(sx, sy, s.snout * 0.75f + 1.5f, r * 0.38f, snout_m, true);
-  if (s.has(kMuzzle) && s.snout <= 0.5f) d.mark_oval(r * 0.55f, r * 0.45f, r * 0.5f, r * 0.4f, light);
+  if (s.has(kHeartFace))  // a flat face: a soft muzzle low between the eyes
+    d.mark_oval(r * 0.3f, r * 0.5f, r * 0.45f, r * 0.3f, ramp(rgb(0xf2d6b8)));
+  else if (s.has(kMuzzle) && s.snout <= 0.5f)
+    d.mark_oval(r * 0.55f, r * 0.45f, r * 0.5f, r * 0.4f, light);
   if (s.has(kWrinkles)) {  // a short dark muzzle, furrowed above
     d.mark_oval(r * 0.8f, r * 0.35f, r * 0.38f, r * 0.3f, dark);
     d.mark_oval(r * 0.45f, r * 0.62f, r * 0.42f, r * 0.2f, light);  // a pale chin under the jowls
@@ -248,7 +253,7 @@ void draw_head(Drawing& d, Anchors& a, const Species& s, const Pose& pose, float
     d.mark_oval(r * 0.64f, r * 0.02f, r * 0.23f, r * 0.34f, dark);
   }
   if (s.has(kFluffy)) d.mark_oval(-r * 0.35f, -r * 0.3f, r * 0.3f, r * 0.3f, fur);
-  const float nose_x = s.snout > 0.5f ? sx + s.snout * 0.75f + 0.5f : r * 0.85f;
+  const float nose_x = s.has(kHeartFace) ? r * 0.42f : s.snout > 0.5f ? sx + s.snout * 0.75f + 0.5f : r * 0.85f;
   const float nose_y = sy - r * 0.12f;
   if (s.has(kSnoutDisc)) {
     d.pixel(nose_x - 1.5f, nose_y + 1, rgb(0x9a4a5a));

@@ -82,9 +82,11 @@ void draw_tail(Drawing& d, const Species& s, float x, float y, float swing) {
       break;
     }
     case Tail::long_curl: {
-      auto p1 = at(6, -2), p2 = at(12, 2), p3 = at(13, 9), p4 = at(10, 10);
-      d.limb(x, y, p1.x, p1.y, 2, fur), d.limb(p1.x, p1.y, p2.x, p2.y, 2, fur);
-      d.limb(p2.x, p2.y, p3.x, p3.y, 2, fur), d.limb(p3.x, p3.y, p4.x, p4.y, 2, fur);
+      // Long and thin, sweeping out low and rising into a round curl at the tip.
+      const burrowly::Point pts[] = {{x, y},           at(7, -3),        at(13, -1),   at(17, 3),
+                                     at(18, 7),        at(16.5f, 11.5f), at(12.5f, 12), at(10.5f, 8.5f),
+                                     at(12.5f, 6.5f)};
+      for (int i = 0; i + 1 < 9; ++i) d.limb(pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y, i < 3 ? 2.0f : 1.7f, fur);
       break;
     }
     case Tail::thick: {
