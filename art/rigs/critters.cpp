@@ -280,40 +280,47 @@ void draw_spider(const Species& s, const Pose& p, bool closed, FrameArt& out) {
     d.limb(hip_x, hip_y, kx, ky, near ? 2.2f : 1.8f, m, true);
     d.limb(kx, ky, fx, fy, near ? 2.0f : 1.7f, m, true);
     d.end_group();
-    d.mark_oval(kx, ky, 1.5f, 1.5f, band);  // the red knee
-    d.mark_oval(kx + (fx - kx) * 0.6f, ky + (fy - ky) * 0.6f, 1.3f, 0.7f, band);
+    d.mark_oval(kx, ky, 1.9f, 1.9f, band);  // the red knee
+    d.mark_oval(kx + (fx - kx) * 0.6f, ky + (fy - ky) * 0.6f, 1.4f, 0.8f, band);
   };
   for (int k = 3; k >= 0; --k) draw_leg(k, false);
   for (int k : {3, 2}) draw_leg(k, true);
-  // The abdomen, fuzzy round its back with tufts of hair.
-  const float ax = -9, ay = cy - 3, arx = 7.5f, ary = 6.5f;
+  // The abdomen: a round soft ball of fuzz with a warm sheen on top and pale hairs round its edge.
+  const float ax = -9, ay = cy - 3.5f, arx = 8, ary = 7;
+  const Material fuzz{{rgb(0x8c6650), body.shade[1], body.shade[2], body.shade[3]}};  // lit in warm brown
   d.begin_group();
-  d.oval(ax, ay, arx, ary, body, true);
-  for (int i = 0; i < 9; ++i) {
-    const float a = (70 + 26 * float(i)) * kDeg;
-    const float x = ax + std::cos(a) * arx, y = ay - std::sin(a) * ary;
-    const float ox = std::cos(a), oy = -std::sin(a);
-    d.poly({{x - oy * 1.2f, y + ox * 1.2f}, {x + ox * 1.8f, y + oy * 1.8f}, {x + oy * 1.2f, y - ox * 1.2f}}, body);
+  d.oval(ax, ay, arx, ary, fuzz, true);
+  for (int i = 0; i < 7; ++i) {  // soft tufts rather than spikes
+    const float a = (75 + 30 * float(i)) * kDeg;
+    d.oval(ax + std::cos(a) * arx, ay - std::sin(a) * ary, 1.6f, 1.4f, fuzz, true);
   }
   d.end_group();
-  for (int i = 0; i < 7; ++i) {  // light guard hairs
-    const float a = (80 + 22 * float(i)) * kDeg;
-    d.pixel(ax + std::cos(a) * (arx - 2), ay - std::sin(a) * (ary - 2), rgb(0xb09080));
+  d.mark_oval(ax + 1, ay - 2.5f, arx * 0.55f, ary * 0.4f, ramp(rgb(0x6e5142)));
+  for (int i = 0; i < 9; ++i) {  // light guard hairs
+    const float a = (70 + 24 * float(i)) * kDeg;
+    d.pixel(ax + std::cos(a) * (arx - 1.5f), ay - std::sin(a) * (ary - 1.5f), rgb(0xc8a890));
   }
-  // The carapace in front, over the hips, lighter round the eyes.
-  d.oval(head_x, head_y, 6, 4.6f, body, true);
-  d.mark_oval(head_x + 0.5f, head_y - 1.2f, 4.6f, 3, ramp(rgb(0x9a7a62)));
+  // The front legs, then the carapace over their hips, lighter round the eyes, so the face
+  // stays clear of them.
   for (int k : {1, 0}) draw_leg(k, true);
-  // Eyes on the front of the carapace, fangs below them.
+  d.oval(head_x, head_y, 6.5f, 5.2f, body, true);
+  d.mark_oval(head_x + 0.5f, head_y - 1.2f, 5.4f, 3.8f, ramp(rgb(0xa8846a)));
+  // Two big shining eyes on the front of the carapace, fangs below them.
   const Transform outer = d.transform;
   d.transform = outer.after(Transform::translate(head_x, head_y)).after(Transform::rotate(p.head_tilt * 0.5f * kDeg));
-  draw_eye(d, out.anchors, 2, -2.4f, 1.8f, 0x1a1420, closed);
-  draw_eye(d, out.anchors, 5, -1.8f, 1.5f, 0x1a1420, closed);
-  if (!closed) d.pixel(5.6f, -1, rgb(0xffffff));
-  for (float x : {1.5f, 2.5f}) d.pixel(x, 0.8f, rgb(0xe8909a));  // a rosy cheek
+  if (closed) {
+    draw_eye(d, out.anchors, -0.2f, -2, 1.8f, 0x1a1420, true);
+    draw_eye(d, out.anchors, 3.4f, -1.6f, 1.6f, 0x1a1420, true);
+  } else {
+    d.oval(-0.2f, -2.2f, 1.9f, 2.3f, flat(rgb(0xfaf6f0)));
+    d.oval(3.5f, -1.8f, 1.8f, 2.1f, flat(rgb(0xfaf6f0)));
+    draw_eye(d, out.anchors, 0.2f, -1.9f, 1.3f, 0x1a1420, false);
+    draw_eye(d, out.anchors, 3.9f, -1.5f, 1.3f, 0x1a1420, false);
+  }
+  for (float x : {-2.5f, -1.5f}) d.pixel(x, 1.2f, rgb(0xf09aa2));  // a rosy cheek
   d.limb(5, 2.5f, 6, 4.5f, 1.8f, ramp(rgb(0x241a18)), false);
   if (p.mouth > 0.15f) d.oval(6.5f, 2, 0.8f, 0.5f + p.mouth, flat(rgb(0xc05060)));
-  set_hat(d, out.anchors, -0.5f, -4.4f);
+  set_hat(d, out.anchors, -0.5f, -4.6f);
   d.transform = outer;
   if (p.reach == Reach::dig) draw_flying_earth(d, ax - arx, p.t);
 }
