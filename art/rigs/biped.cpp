@@ -78,6 +78,8 @@ void draw_biped(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   d.oval(0, cy, W, H, fur, true);
   if (s.has(kDarkLegs)) d.mark_poly({{-W, cy - H * 0.55f}, {W, cy - H * 0.75f}, {W, cy - H * 0.4f}, {-W, cy - H * 0.2f}}, limb_m);
   d.mark_oval(W * 0.25f, cy + H * 0.2f, W * 0.55f, H * 0.65f, light);
+  if (s.has(kDarkLegs))  // the near hind leg: a round black thigh low on the haunch
+    d.mark_oval(-W * 0.1f, cy + H * 0.72f, W * 0.62f, H * 0.45f, limb_m);
   if (far_paw) draw_raised_limb(d, sx - 3, sy, *far_paw, aw, far_m);
   const auto near_paw = raised_paw(p, limbs, true);
   if (!near_paw) d.limb(sx, sy, sx + W * 0.7f + 2 * k, sy + arm * (1 - 1.7f * k), aw, limb_m);  // hugging the front
