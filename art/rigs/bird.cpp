@@ -58,7 +58,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   float hx = W * 0.35f + p.head_dx, hy = -H - s.head * 0.35f + p.head_dy;
   if (owl || s.has(kFluffy)) hy = -H * 0.55f + p.head_dy;
   const float nx = W * 0.2f + (lying ? 6 : 0), ny = lying ? -2 : -H;  // the flamingo's neck
-  if (flamingo) hx = nx + 2 + p.head_dx, hy = ny - 17 + p.head_dy;
+  if (flamingo) hx = nx + 2 + p.head_dx, hy = ny - 16 + p.head_dy;
   // Wings: a raised wing points at the paw position a mammal would reach; otherwise
   // it lifts for waves and flaps in the air.
   const float pivot_x = -W * 0.2f, pivot_y = -H * 0.2f;
@@ -150,7 +150,7 @@ void draw_bird(const Species& s, const Pose& p, bool closed, FrameArt& out) {
   if (flamingo) {
     // Pale and thick to the bend halfway, then turned sharply down to a black tip.
     const float bend = r + bl * 0.45f;
-    d.poly({{r * 0.55f, -1.8f}, {bend, -1.6f}, {r + bl, 1}, {r + bl - 0.5f, 4.5f}, {r + bl - 1.8f, 5},
+    d.poly({{r * 0.55f, -1.5f}, {bend, -1.4f}, {r + bl, 1}, {r + bl - 0.5f, 4.5f}, {r + bl - 1.8f, 5},
             {bend - 0.5f, 1.8f}, {r * 0.55f, 1.8f}}, ramp(rgb(0xf6d2dc)), true);
     d.mark_poly({{bend + 0.8f, -2}, {r + bl + 1, 0.5f}, {r + bl + 1, 6}, {bend, 6}}, flat(rgb(0x2b2430)));
   } else if (pelican) {
