@@ -51,9 +51,10 @@ std::vector<MenuItem> keyed_choices(std::uint32_t first_id, const Keys& keys, La
   return items;
 }
 
+// Each language is named in itself, so a reader of any of them finds their own row.
 std::vector<MenuItem> language_items(std::string_view lang) {
   constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kItems{
-      {{"uk", "укр"}, {"en", "en"}, {"pl", "pl"}, {"ru", " "}}};
+      {{"uk", "укр"}, {"en", "en"}, {"pl", "pl"}, {"ru", "Русский"}}};
   std::vector<MenuItem> items;
   std::uint32_t id = menu_id::first_lang;
   for (auto [key, label] : kItems) items.push_back(command(id++, label, key == lang));
