@@ -13,6 +13,7 @@
 #include "config/ui_strings.h"
 #include "platform/clock.h"
 #include "shell/menu_command.h"
+#include "shell/menu_text.h"
 #include "shell/profile_services.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_tooltip.h"
@@ -30,7 +31,7 @@ constexpr wchar_t kRunValue[] = L"Burrowly";
 HMENU build_native_menu(const std::vector<MenuItem>& items) {
   HMENU menu = CreatePopupMenu();
   for (const MenuItem& item : items) {
-    std::wstring label = to_wide(item.label);
+    std::wstring label = to_wide(escape_menu_ampersands(item.label));
     switch (item.type) {
       case MenuItem::Type::separator: AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); break;
       case MenuItem::Type::submenu:
