@@ -17,13 +17,14 @@
 #include "shell/cpu_load.h"
 #include "shell/exclusive_slot.h"
 #include "shell/signal_channel.h"
+#include "shell/tray_clicks.h"
 #include "shell/win32/desktop_probe.h"
 #include "shell/win32/overlay_window.h"
 
 namespace burrowly {
 
 inline constexpr UINT kSignalReadyMessage = WM_APP + 2;
-inline constexpr UINT_PTR kFrameTimer = 1, kSensingTimer = 2;
+inline constexpr UINT_PTR kFrameTimer = 1, kSensingTimer = 2, kTrayClickTimer = 3;
 
 struct AppState {
   HINSTANCE instance = nullptr;
@@ -44,6 +45,7 @@ struct AppState {
   double previous_frame = 0;
   double topmost_accumulator = 0;
   bool left_was_down = false;
+  TrayClicks tray_clicks;
   bool session_locked = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "assets/catalogue.h"
 #include "config/languages.h"
+#include "shell/menu_text.h"
 #include "shell/tray_menu.h"
 
 namespace burrowly {
@@ -174,14 +175,30 @@ TEST(TrayMenu, ReminderHoursInMenuOrderWithTheirChecks) {
   EXPECT_TRUE(find_id(m.build(), 1740)->checked);
 }
 
-TEST(TrayMenu, LanguageItemsHaveFixedLabelsAndTheCurrentOneChecked) {
+TEST(TrayMenu, LanguageItemsAreNamedInTheirOwnLanguageWithTheCurrentOneChecked) {
   Menu m;
   std::vector<MenuItem> menu = m.build(Language::ru);
   std::vector<std::string> labels;
   for (const MenuItem& i : menu[0].children) labels.push_back(i.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"укр", "en", "pl", " "}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"укр", "en", "pl", "Русский"}));
   EXPECT_TRUE(menu[0].children[3].checked);
   EXPECT_EQ(menu[22].label, "Поймано: 0");
+}
+
+TEST(TrayMenu, AmpersandsInLabelsAndNamesReachTheNativeMenuDoubled) {
+  Menu m;
+  m.config.pet_names["corgi"] = "Rudy & Żaba";
+  m.profiles = {{"olia", "Dom & Praca", "corgi"}};
+  std::vector<MenuItem> menu = m.build();
+  EXPECT_EQ(escape_menu_ampersands(menu[1].label), "Rudy && Żaba, 3 days together []");
+  EXPECT_EQ(escape_menu_ampersands(find_id(menu, 1900)->label),
+            "Dom && Praca (" + std::string(display_name(Language::en, "corgi")) + ")");
+  std::vector<std::string> groups;
+  for (const MenuItem& group : find_label(menu, "Animal Pet")->children) groups.push_back(escape_menu_ampersands(group.label));
+  EXPECT_NE(std::find(groups.begin(), groups.end(), "Cats && Wild Felines"), groups.end());
+  EXPECT_NE(std::find(groups.begin(), groups.end(), "Birds, Fox && Reptiles"), groups.end());
+  EXPECT_EQ(escape_menu_ampersands("&&x&"), "&&&&x&&");
+  EXPECT_EQ(escape_menu_ampersands("Quit"), "Quit");
 }
 
 }  // namespace

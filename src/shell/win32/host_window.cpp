@@ -7,7 +7,9 @@
 #include "engine/input_snapshot.h"
 #include "platform/clock.h"
 #include "shell/frame_driver.h"
+#include "shell/left_button.h"
 #include "shell/win32/tray_icon.h"
+#include "shell/win32/tray_icon_clicks.h"
 #include "shell/win32/tray_menu_win32.h"
 
 namespace burrowly {
@@ -30,9 +32,12 @@ InputSnapshot poll_input(AppState& app) {
   InputSnapshot input;
   POINT cursor{0, 0};
   if (GetCursorPos(&cursor)) input.cursor_x = cursor.x, input.cursor_y = cursor.y;
-  input.left_down = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
-  input.left_pressed = input.left_down && !app.left_was_down;
-  app.left_was_down = input.left_down;
+  // The low bit tells of a press since the previous call, which a click shorter than a
+  // frame leaves behind alone.
+  const SHORT button = GetAsyncKeyState(VK_LBUTTON);
+  const LeftButtonFrame left = left_button_frame((button & 0x8000) != 0, (button & 1) != 0, app.left_was_down);
+  input.left_down = left.down;
+  input.left_pressed = left.pressed;
   LASTINPUTINFO last{};
   last.cbSize = sizeof(last);
   input.idle_ms = GetLastInputInfo(&last) ? GetTickCount() - last.dwTime : 1000;
@@ -101,6 +106,7 @@ LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_TIMER:
       if (wparam == kFrameTimer) frame_tick();
       else if (wparam == kSensingTimer) sensing_tick();
+      else if (wparam == kTrayClickTimer) on_tray_click_timer(window);
       return 0;
     case kSignalReadyMessage:
       if (signals_waiting()) frame_tick();
@@ -116,9 +122,7 @@ LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       if (wparam == WTS_SESSION_UNLOCK) wake_up_stretch();
       return 0;
     case kTrayCallbackMessage:
-      if (LOWORD(lparam) == WM_LBUTTONUP || LOWORD(lparam) == WM_RBUTTONUP) open_tray_menu(window);
-      if (LOWORD(lparam) == WM_LBUTTONDBLCLK)
-        if (auto app = app_slot().borrow()) app->engine->throw_ball();
+      on_tray_icon_mouse(window, LOWORD(lparam));
       return 0;
     default:
       return DefWindowProcW(window, message, wparam, lparam);
