@@ -196,6 +196,8 @@ DrawSnapshot PetEngine::draw_snapshot(std::size_t monitor_index) const {
   }
   snap.size = config_.size;
   snap.language = language();
+  // A hidden pet takes its island with it.
+  if (config_.pet_hidden) snap.habitat.notch = false;
   if (config_.pet_hidden || monitor_index != monitor_index_) return snap;
 
   const float ground = snap.habitat.ground_y;

@@ -41,8 +41,9 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
   EffectsDraw effects;
   effects.ground_y = ground;
   effects.language = s.language;
-  // The notch island hangs 40 ui down from the screen's top, above the lane.
-  if (s.habitat.top_mode && s.habitat.notch && !s.figures.empty())
+  // The notch island hangs 40 ui down from the screen's top, above the lane. It belongs
+  // to the primary monitor's lane and is drawn there wherever the pet is.
+  if (s.habitat.top_mode && s.habitat.notch)
     effects.panel = PanelDraw{s.habitat.notch_left, -10 * u, s.habitat.notch_right - s.habitat.notch_left, 50 * u};
   effects.toy = s.toy;
   effects.particles = s.particles;

@@ -4,6 +4,7 @@
 
 #include "engine/habitat.h"
 #include "engine_fixture.h"
+#include "render/snapshot_renderer.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_plan.h"
 #include "shell/monitor_layout.h"
@@ -132,6 +133,42 @@ TEST(MultiMonitor, UnpluggingThePetsMonitorBringsItBackOnScreen) {
   EXPECT_FALSE(engine.draw_snapshot(0).figures.empty());
   EXPECT_GE(engine.x(), 0.0f);
   EXPECT_LE(engine.x(), float(monitors[0].width));
+}
+
+// Dark, nearly opaque pixels in the middle of the top rows: the island's panel.
+bool island_drawn(const Pixmap& p) {
+  const std::uint8_t* pixel = p.data() + (std::size_t(4) * p.width() + p.width() / 2) * 4;
+  return pixel[3] > 200 && pixel[0] < 60 && pixel[1] < 60 && pixel[2] < 60;
+}
+
+TEST(MultiMonitor, NotchIslandStaysOnThePrimaryMonitorWhileThePetIsOnAnother) {
+  EngineRig rig;
+  std::vector<MonitorInfo> monitors = three_desks();
+  Config notch = quiet_config();
+  notch.position = Position::top;
+  notch.top_notch = true;
+  PetEngine engine = rig.make(notch, monitors);
+  const std::size_t primary = engine.monitor_index();
+  ASSERT_TRUE(monitors[primary].primary);
+  ASSERT_TRUE(engine.hop_monitor(+1));
+  const std::size_t pet = engine.monitor_index();
+
+  const FrameState frame{.pet_monitor = pet, .notch_mode = true};
+  const std::vector<OverlayAction> plan = plan_overlays(monitors, monitors.size(), frame);
+  ASSERT_EQ(plan[primary], OverlayAction::draw);
+  ASSERT_EQ(plan[pet], OverlayAction::draw);
+
+  auto overlay = [&](std::size_t i) {
+    const HabitatRect lane = habitat_rect(monitors[i], true, true);
+    Pixmap p = *Pixmap::create(std::uint32_t(lane.width), std::uint32_t(lane.height));
+    render_snapshot(p, engine.draw_snapshot(i), nullptr, Font());
+    return p;
+  };
+  EXPECT_TRUE(island_drawn(overlay(primary))) << "the primary monitor's overlay shows the island";
+  EXPECT_FALSE(island_drawn(overlay(pet))) << "no island on a monitor that is not the primary";
+
+  engine.config().pet_hidden = true;
+  EXPECT_FALSE(island_drawn(overlay(primary))) << "a hidden pet takes the island with it";
 }
 
 }  // namespace
