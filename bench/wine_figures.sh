@@ -91,5 +91,20 @@ wait_for_overlay || echo "the tray app showed no overlay"
 counting=yes
 states
 echo "  load average after the windows: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# Quit: from the close request (taskkill without /F has returned) to the settings
+# written and to the process's end.
+active=$(sed -n 's/.*"active_profile": "\(.*\)".*/\1/p' "$appdata/Burrowly/profiles.json")
+settings="$appdata/Burrowly/profiles/$active.json"
+saved_before=$(stat -c %.9Y "$settings" 2>/dev/null)
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
+started=$(date +%s%N)
+saved_ms=""
+while kill -0 "$bg_pid" 2>/dev/null; do
+  [ -z "$saved_ms" ] && [ "$(stat -c %.9Y "$settings" 2>/dev/null)" != "$saved_before" ] \
+    && saved_ms=$(ms_since "$started")
+  sleep 0.02
+done
+figure "quit: close request to settings saved" "${saved_ms:-?} ms" "before the icon is removed"
+figure "quit: close request to process end" "$(ms_since "$started") ms" "-"
 expect_tray_exit "the tray app did not end"

@@ -72,17 +72,23 @@ void run_message_loop() {
   }
 }
 
+// The settings are saved first and the pet leaves the screen next: removing the tray
+// icon can take seconds (it waits on the notification area), and a quit cut short in
+// that time, as at logoff, must not lose them.
 void shut_down(HWND host) {
   KillTimer(host, kFrameTimer);
   KillTimer(host, kSensingTimer);
+  KillTimer(host, kTrayClickTimer);
   WTSUnRegisterSessionNotification(host);
-  delete_tray_icon(host);
   std::optional<AppState> app = app_slot().take();
+  if (app) {
+    save_config(app->engine->config());
+    save_profiles_index(*app->profiles);
+    app->overlays.clear();
+  }
+  delete_tray_icon(host);
   if (!app) return;
-  save_config(app->engine->config());
-  save_profiles_index(*app->profiles);
   if (app->tray_icon) DestroyIcon(app->tray_icon);
-  app->overlays.clear();
   app->sensing.release();
   HANDLE mutex = app->mutex;
   app.reset();
