@@ -1,5 +1,6 @@
 #pragma once
-// Menu labels as a native menu takes them.
+// Text as a native menu (and the tray icon's tooltip, which reads text the same way)
+// takes it.
 
 #include <string>
 #include <string_view>

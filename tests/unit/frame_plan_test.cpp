@@ -97,11 +97,11 @@ TEST(TrayTooltip, NamesThePetAndTheProfileAndIsCutTo127Units) {
   EXPECT_EQ(tray_tooltip(std::string(113, 'x'), "").back(), u']');
 }
 
-TEST(TrayTooltip, AmpersandsAreWrittenSoTheTooltipShowsThemAndNeverCutInHalf) {
-  EXPECT_EQ(tray_tooltip("Rudy & Żaba", "Dom&Praca"), u"Burrowly — Rudy &&& Żaba [Dom&&&Praca]");
-  // 11 + 114 letters leave two units: too few for a whole "&&&", so none of it stays.
-  std::u16string cut = tray_tooltip(std::string(114, 'x') + "&y", "");
-  EXPECT_EQ(cut.size(), 125u);
+TEST(TrayTooltip, AmpersandsAreDoubledSoTheTooltipShowsThemAndNeverCutInHalf) {
+  EXPECT_EQ(tray_tooltip("Rudy & Żaba", "Dom&Praca"), u"Burrowly — Rudy && Żaba [Dom&&Praca]");
+  // 11 + 115 letters leave one unit: too few for a whole "&&", so none of it stays.
+  std::u16string cut = tray_tooltip(std::string(115, 'x') + "&y", "");
+  EXPECT_EQ(cut.size(), 126u);
   EXPECT_EQ(cut.back(), u'x');
   // Nor is a letter outside the Basic Multilingual Plane cut in half.
   std::u16string emoji = tray_tooltip(std::string(115, 'x') + "\U0001F436", "");
