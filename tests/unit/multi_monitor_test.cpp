@@ -159,7 +159,7 @@ TEST(MultiMonitor, NotchIslandStaysOnThePrimaryMonitorWhileThePetIsOnAnother) {
   ASSERT_EQ(plan[pet], OverlayAction::draw);
 
   auto overlay = [&](std::size_t i) {
-    const HabitatRect lane = habitat_rect(monitors[i], true, true);
+    const HabitatRect lane = habitat_rect(monitors[i], true, true, notch.size);
     Pixmap p = *Pixmap::create(std::uint32_t(lane.width), std::uint32_t(lane.height));
     render_snapshot(p, engine.draw_snapshot(i), nullptr, Font());
     return p;
