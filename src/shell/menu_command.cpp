@@ -84,4 +84,9 @@ bool apply_setting(Config& config, const MenuCommand& command) {
   }
 }
 
+bool moves_the_lane(MenuCommandKind kind) {
+  return kind == MenuCommandKind::set_position || kind == MenuCommandKind::toggle_notch ||
+         kind == MenuCommandKind::set_size;
+}
+
 }  // namespace burrowly

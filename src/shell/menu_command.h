@@ -62,4 +62,8 @@ MenuCommand decode_menu_command(std::uint32_t id);
 // languages, positions and the plain toggles) and returns whether it was one.
 bool apply_setting(Config& config, const MenuCommand& command);
 
+// Whether the setting moves the lane's rectangle: the position, the notch and (the top
+// lane's depth follows the pet) the size. The overlays are placed anew after it.
+bool moves_the_lane(MenuCommandKind kind);
+
 }  // namespace burrowly

@@ -18,12 +18,16 @@ void cut(std::u16string& wide, std::size_t units) {
 
 }  // namespace
 
+std::string tray_tooltip_text(std::string_view pet_name, std::string_view profile_display) {
+  std::string text = "Burrowly — ";
+  text.append(pet_name).append(" [").append(profile_display).append("]");
+  return text;
+}
+
 // Without its no-prefix style, the icon's tooltip reads text the way a menu does and
 // would hide a single "&", so the ampersands are doubled as for the menu.
 std::u16string tray_tooltip(std::string_view pet_name, std::string_view profile_display) {
-  std::string text = "Burrowly — ";
-  text.append(pet_name).append(" [").append(profile_display).append("]");
-  std::u16string wide = utf8_to_utf16(escape_menu_ampersands(text));
+  std::u16string wide = utf8_to_utf16(escape_menu_ampersands(tray_tooltip_text(pet_name, profile_display)));
   cut(wide, kTooltipMaxUnits);
   return wide;
 }

@@ -2,6 +2,10 @@
 
 #include "shell/menu_command.h"
 
+#include <map>
+
+#include "engine/habitat.h"
+
 namespace burrowly {
 namespace {
 
@@ -75,6 +79,29 @@ TEST(MenuCommand, PetsProfilesAndActionsAreNotPlainSettings) {
   for (std::uint32_t id : {1001u, 1003u, 1005u, 1010u, 1011u, 1012u, 1014u, 1200u, 1400u, 1900u})
     EXPECT_FALSE(apply_setting(config, decode_menu_command(id))) << id;
   EXPECT_EQ(config, Config{});
+}
+
+// A setting that changes the lane on some monitor (its window, ground line or notch) is
+// exactly one the shells lay the overlays out anew after.
+TEST(MenuCommand, SettingsThatMoveTheLaneAreTheOnesThatSaySo) {
+  const MonitorInfo monitor;
+  Config top;
+  top.position = Position::top;
+  top.top_notch = true;
+  std::map<MenuCommandKind, bool> moved;
+  for (std::uint32_t id = 1000; id < 2000; ++id) {
+    const MenuCommand command = decode_menu_command(id);
+    for (const Config& before : {Config{}, top}) {
+      Config config = before;
+      if (!apply_setting(config, command)) continue;
+      const auto rect = [&](const Config& c) {
+        return habitat_rect(monitor, c.position == Position::top, c.top_notch, c.size);
+      };
+      moved[command.kind] |= rect(config) != rect(before);
+    }
+  }
+  ASSERT_FALSE(moved.empty());
+  for (const auto& [kind, lane_moved] : moved) EXPECT_EQ(moves_the_lane(kind), lane_moved) << int(kind);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "shell/linux/linux_app_state.h"
 #include "shell/linux/name_dialog.h"
 #include "shell/menu_command.h"
+#include "shell/menu_text.h"
 #include "shell/profile_services.h"
 #include "shell/tray_tooltip.h"
 
@@ -22,7 +23,7 @@ namespace burrowly {
 namespace {
 
 // Menu labels come from settings and names; Qt would read a lone "&" as a mnemonic.
-QString menu_label(const std::string& label) { return QString::fromStdString(label).replace("&", "&&"); }
+QString menu_label(const std::string& label) { return QString::fromStdString(escape_menu_ampersands(label)); }
 
 QIcon tray_picture() {
   const Bytes png = icon_png();
@@ -47,7 +48,7 @@ TrayIcon::TrayIcon(LinuxAppState& app, TrayActions actions) : app_(app), actions
 
 void TrayIcon::refresh_tooltip() {
   const Config& config = app_.engine->config();
-  icon_.setToolTip(QString::fromStdU16String(tray_tooltip(pet_display_name(config), config.profile_display)));
+  icon_.setToolTip(QString::fromStdString(tray_tooltip_text(pet_display_name(config), config.profile_display)));
 }
 
 void TrayIcon::rebuild_menu() {
@@ -135,10 +136,7 @@ void TrayIcon::run_command(std::uint32_t id) {
       if (!apply_setting(engine.config(), command)) return;
       save_config(engine.config());
       engine.request_redraw();
-      // The lane's rectangle follows the position, the notch and (on the top lane) the size.
-      if (command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch ||
-          command.kind == MenuCommandKind::set_size)
-        actions_.relayout();
+      if (moves_the_lane(command.kind)) actions_.relayout();
   }
 }
 

@@ -138,7 +138,7 @@ void run_menu_command(std::uint32_t id, const std::vector<ProfileEntry>& profile
       default:
         if (!apply_setting(engine.config(), command)) return;
         save_config(engine.config());
-        relayout = command.kind == MenuCommandKind::set_position || command.kind == MenuCommandKind::toggle_notch;
+        relayout = moves_the_lane(command.kind);
         engine.request_redraw();
     }
   }
