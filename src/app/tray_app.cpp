@@ -16,7 +16,7 @@
 #include "platform/fatal.h"
 #include "platform/system_font.h"
 #include "render/store_art.h"
-#include "shell/profile_services.h"
+#include "shell/app_engine.h"
 #include "shell/signal_listener.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
@@ -131,12 +131,7 @@ int run_tray_app() {
   auto wake = [host] { PostMessageW(host, kSignalReadyMessage, 0, 0); };
   if (!start_signal_listener(app.signals, pipe_name(), wake)) fatal("pipe listener thread could not be started");
   app.sensing = SensingObjects::create();
-  EngineServices services;
-  services.atlas = [store = app.assets.get()](std::string_view animal) { return store->atlas_for(animal, "M"); };
-  services.local_time = local_now;
-  services.precise_time = precise_filetime;
-  bind_profile_services(services, app.profiles);
-  app.engine = PetEngine::create(std::move(config), app.monitors, std::move(services));
+  app.engine = make_app_engine(std::move(config), app.monitors, *app.assets, app.profiles);
   app.art = store_art_lookup(*app.assets);
   app.font = ui_font_from(read_system_ui_font());
   app.cpu.update(read_cpu_times());

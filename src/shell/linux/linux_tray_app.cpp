@@ -20,6 +20,7 @@
 #include "platform/fatal.h"
 #include "platform/system_font.h"
 #include "render/store_art.h"
+#include "shell/app_engine.h"
 #include "shell/frame_driver.h"
 #include "shell/linux/desktop_sensing.h"
 #include "shell/linux/linux_app_state.h"
@@ -28,7 +29,6 @@
 #include "shell/linux/session_events.h"
 #include "shell/linux/single_instance.h"
 #include "shell/linux/tray_icon.h"
-#include "shell/profile_services.h"
 #include "shell/signal_listener.h"
 
 namespace burrowly {
@@ -134,12 +134,7 @@ int run_tray_app() {
   app.monitors = enumerate_monitors();
   create_overlays(app, config);
   app.signals = std::make_shared<SignalChannel>();
-  EngineServices services;
-  services.atlas = [store = app.assets.get()](std::string_view animal) { return store->atlas_for(animal, "M"); };
-  services.local_time = local_now;
-  services.precise_time = precise_filetime;
-  bind_profile_services(services, app.profiles);
-  app.engine = PetEngine::create(std::move(config), app.monitors, std::move(services));
+  app.engine = make_app_engine(std::move(config), app.monitors, *app.assets, app.profiles);
   app.art = store_art_lookup(*app.assets);
   app.font = ui_font_from(read_system_ui_font());
   app.tray = std::make_unique<TrayIcon>(app, TrayActions{[] { QApplication::quit(); },
