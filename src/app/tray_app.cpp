@@ -10,13 +10,9 @@
 #include "app/tray_app.h"
 #include "cli/send_signal.h"
 #include "config/pet_names.h"
-#include "config/profiles.h"
 #include "config/settings_file.h"
-#include "platform/clock.h"
 #include "platform/fatal.h"
-#include "platform/system_font.h"
-#include "render/store_art.h"
-#include "shell/app_engine.h"
+#include "shell/app_core.h"
 #include "shell/signal_listener.h"
 #include "shell/tray_tooltip.h"
 #include "shell/win32/desktop_probe.h"
@@ -119,23 +115,15 @@ int run_tray_app() {
   app.instance = instance;
   app.host = host;
   app.mutex = mutex;
-  LoadedProfiles loaded = load_profiles();
-  Config& config = loaded.config;
-  app.profiles = std::make_shared<ProfileIndex>(std::move(loaded.index));
-  app.assets = std::make_unique<AssetStore>();
-  app.monitors = enumerate_monitors();
+  start_app_core(app, enumerate_monitors());
+  const Config& config = app.engine->config();
   create_overlays(app, config);
   app.tray_icon = create_tray_icon_handle();
   add_tray_icon(host, app.tray_icon, tray_tooltip(pet_display_name(config), config.profile_display));
-  app.signals = std::make_shared<SignalChannel>();
   auto wake = [host] { PostMessageW(host, kSignalReadyMessage, 0, 0); };
   if (!start_signal_listener(app.signals, pipe_name(), wake)) fatal("pipe listener thread could not be started");
   app.sensing = SensingObjects::create();
-  app.engine = make_app_engine(std::move(config), app.monitors, *app.assets, app.profiles);
-  app.art = store_art_lookup(*app.assets);
-  app.font = ui_font_from(read_system_ui_font());
   app.cpu.update(read_cpu_times());
-  app.previous_frame = monotonic_seconds();
   app_slot().put(std::move(app));
 
   SetTimer(host, kFrameTimer, 33, nullptr);

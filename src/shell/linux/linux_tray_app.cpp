@@ -13,14 +13,11 @@
 
 #include "app/tray_app.h"
 #include "cli/send_signal.h"
-#include "config/profiles.h"
 #include "config/settings_file.h"
 #include "platform/clock.h"
 #include "platform/env.h"
 #include "platform/fatal.h"
-#include "platform/system_font.h"
-#include "render/store_art.h"
-#include "shell/app_engine.h"
+#include "shell/app_core.h"
 #include "shell/frame_driver.h"
 #include "shell/linux/desktop_sensing.h"
 #include "shell/linux/linux_app_state.h"
@@ -55,7 +52,7 @@ void frame_tick(LinuxAppState& app) {
   app.previous_frame = now;
   if (apply_signals(*app.engine, app.signals->drain())) app.tray->refresh_tooltip();
   const InputSnapshot input = app.x11.poll_input(app.left_was_down);
-  step_frame({*app.engine, app.monitors, app.desktop, app.art, app.font}, app.overlays, input, dt,
+  step_frame(app.frame_scene(), app.overlays, input, dt,
              app.topmost_accumulator);
 }
 
@@ -127,20 +124,11 @@ int run_tray_app() {
   QApplication::setQuitOnLastWindowClosed(false);
 
   LinuxAppState app;
-  LoadedProfiles loaded = load_profiles();
-  Config& config = loaded.config;
-  app.profiles = std::make_shared<ProfileIndex>(std::move(loaded.index));
-  app.assets = std::make_unique<AssetStore>();
-  app.monitors = enumerate_monitors();
-  create_overlays(app, config);
-  app.signals = std::make_shared<SignalChannel>();
-  app.engine = make_app_engine(std::move(config), app.monitors, *app.assets, app.profiles);
-  app.art = store_art_lookup(*app.assets);
-  app.font = ui_font_from(read_system_ui_font());
+  start_app_core(app, enumerate_monitors());
+  create_overlays(app, app.engine->config());
   app.tray = std::make_unique<TrayIcon>(app, TrayActions{[] { QApplication::quit(); },
                                                          [&app] { relayout_monitors(app); }});
   app.cpu.update(read_cpu_times());
-  app.previous_frame = monotonic_seconds();
 
   wake_on_signals(qt, app);
   watch_screens(qt, app);

@@ -66,8 +66,7 @@ void frame_tick() {
   app->previous_frame = now;
   if (apply_signals(*app->engine, app->signals->drain())) refresh_tooltip(*app);
   InputSnapshot input = poll_input(*app);
-  step_frame({*app->engine, app->monitors, app->desktop, app->art, app->font}, app->overlays, input, dt,
-             app->topmost_accumulator);
+  step_frame(app->frame_scene(), app->overlays, input, dt, app->topmost_accumulator);
 }
 
 void sensing_tick() {
