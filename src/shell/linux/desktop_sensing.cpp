@@ -66,13 +66,15 @@ std::string lower(std::string text) {
 
 std::optional<CpuTimes> read_cpu_times() { return parse_proc_stat(file_text("/proc/stat")); }
 
-void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active) {
+void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active, const AudioActivity& audio) {
   if (std::optional<std::uint32_t> memory = parse_memory_load(file_text("/proc/meminfo"))) sense.memory_load = *memory;
   const PowerStatus power = read_power();
   sense.on_mains_power = power.on_mains_power;
   sense.has_battery = power.has_battery;
   sense.battery_percent = power.battery_percent;
   sense.online = read_online();
+  sense.sound_playing = audio.sound_playing();
+  sense.microphone_in_use = audio.microphone_in_use();
   sense.foreground_program = active ? lower(active->program) : std::string();
   sense.foreground_kind = std::string(foreground_kind(sense.foreground_program));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/app_core.h"
+#include "shell/linux/audio_activity.h"
 #include "shell/linux/overlay_window.h"
 #include "shell/linux/x11_desktop.h"
 
@@ -16,6 +17,7 @@ struct LinuxAppState : AppCore {
   std::vector<OverlayWindow> overlays;  // one per monitor, in monitor order
   std::unique_ptr<TrayIcon> tray;
   X11Desktop x11;
+  AudioActivity audio;
 };
 
 }  // namespace burrowly

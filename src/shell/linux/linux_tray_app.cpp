@@ -59,7 +59,7 @@ void frame_tick(LinuxAppState& app) {
 void sensing_tick(LinuxAppState& app) {
   app.desktop.cpu_load = app.cpu.update(read_cpu_times());
   const std::optional<ActiveWindow> active = app.x11.active_window();
-  sense_desktop(app.desktop, active);
+  sense_desktop(app.desktop, active, app.audio);
   update_blocked_monitors(*app.engine, app.monitors,
                           active ? std::optional<ForegroundWindow>(active->window) : std::nullopt);
 }
