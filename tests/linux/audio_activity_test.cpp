@@ -71,10 +71,12 @@ class AudioActivityTest : public ::testing::Test {
 TEST_F(AudioActivityTest, FollowsStreamsThatPlayToAnOutputOrRecordFromAnInput) {
   start_server();
   AudioActivity audio;
-  // Streams that do not count: a notification sound and a recording of the speakers.
+  // Streams that do not count: a notification sound, a recording of the speakers and
+  // the server's own loopback from the microphone to the speakers.
   auto beep = pacat({"--playback", "--device=speakers", "--property=media.role=event", "/dev/zero"});
   auto speakers_recording = pacat({"--record", "--device=speakers.monitor", "/dev/null"});
-  ASSERT_TRUE(wait_until([] { return listed("sink-inputs") == 1 && listed("source-outputs") == 1; }, kTimeout));
+  ASSERT_EQ(std::system("pactl load-module module-loopback source=microphone sink=speakers >/dev/null"), 0);
+  ASSERT_TRUE(wait_until([] { return listed("sink-inputs") == 2 && listed("source-outputs") == 2; }, kTimeout));
 
   auto voice = pacat({"--record", "--device=microphone", "/dev/null"});
   ASSERT_TRUE(wait_until([&] { return audio.microphone_in_use(); }, kTimeout));

@@ -12,6 +12,10 @@ namespace {
 
 constexpr pa_usec_t kRetryDelay = 3 * PA_USEC_PER_SEC;
 
+// Streams the server's own modules make (loopbacks, echo cancelling, combined outputs)
+// belong to no client.
+bool from_program(std::uint32_t client) { return client != PA_INVALID_INDEX; }
+
 bool is_event_sound(const pa_proplist* properties) {
   const char* role = pa_proplist_gets(properties, PA_PROP_MEDIA_ROLE);
   return role && std::string_view(role) == "event";
@@ -136,7 +140,8 @@ struct AudioActivity::Server {
     if (eol < 0) {
       server.counting = false;
     } else if (info) {
-      if (!info->corked && !server.monitor_sources.contains(info->source)) server.recording_seen = true;
+      if (from_program(info->client) && !info->corked && !server.monitor_sources.contains(info->source))
+        server.recording_seen = true;
     } else {
       server.follow(pa_context_get_sink_input_info_list(context, on_playing, data));
     }
@@ -147,7 +152,8 @@ struct AudioActivity::Server {
     if (eol < 0) {
       server.counting = false;
     } else if (info) {
-      if (!info->corked && !is_event_sound(info->proplist)) server.playing_seen = true;
+      if (from_program(info->client) && !info->corked && !is_event_sound(info->proplist))
+        server.playing_seen = true;
     } else {
       server.finish_count();
     }

@@ -16,11 +16,11 @@ class AudioActivity {
   AudioActivity(const AudioActivity&) = delete;
   AudioActivity& operator=(const AudioActivity&) = delete;
 
-  // Some stream plays to an output and is not paused; event sounds (notification
-  // beeps) do not count.
+  // Some program's stream plays to an output and is not paused; event sounds
+  // (notification beeps) and the server's own streams (loopbacks) do not count.
   bool sound_playing() const;
-  // Some stream records from a real input and is not paused; recording what an output
-  // plays (its monitor) is not the microphone.
+  // Some program's stream records from a real input and is not paused; recording what
+  // an output plays (its monitor) is not the microphone, nor are the server's own streams.
   bool microphone_in_use() const;
 
  private:
