@@ -44,7 +44,8 @@ struct AudioActivity::Server {
     context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Burrowly");
     if (!context) return schedule_retry();
     pa_context_set_state_callback(context, on_state, this);
-    // A synchronous failure has already gone through on_state, which dropped the context.
+    // A failure reported at once may already have gone through on_state, which then
+    // dropped the context and asked for a retry.
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 && context) {
       drop_context();
       schedule_retry();
