@@ -3,6 +3,7 @@
 // one session, prints "ready", then sends one signal per line of standard input:
 //   sleep, wake            PrepareForSleep(true / false)
 //   lock, unlock           the session's Lock / Unlock
+//   hint-on, hint-off      the session's LockedHint property changing to true / false
 //   screensaver-on, -off   ActiveChanged(true / false)
 #include <unistd.h>
 
@@ -43,6 +44,9 @@ void send(const std::string& command) {
     emit_signal(system, kSession, kLogin + ".Session", "Lock");
   else if (command == "unlock")
     emit_signal(system, kSession, kLogin + ".Session", "Unlock");
+  else if (command == "hint-on" || command == "hint-off")
+    emit_signal(system, kSession, "org.freedesktop.DBus.Properties", "PropertiesChanged",
+                {kLogin + ".Session", QVariantMap{{"LockedHint", command == "hint-on"}}, QStringList()});
   else if (command == "screensaver-on" || command == "screensaver-off")
     emit_signal(QDBusConnection::sessionBus(), "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
                 "ActiveChanged", {command == "screensaver-on"});

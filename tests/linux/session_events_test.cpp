@@ -67,9 +67,13 @@ TEST(SessionEvents, LockUnlockAndWakeFromLogindAndTheScreensaver) {
   logind.write_line("unlock");
   expect_events({"woke", "locked", "unlocked", "woke"});
 
+  logind.write_line("hint-on");
+  logind.write_line("hint-off");
+  expect_events({"woke", "locked", "unlocked", "woke", "locked", "unlocked", "woke"});
+
   logind.write_line("screensaver-on");
   logind.write_line("screensaver-off");
-  expect_events({"woke", "locked", "unlocked", "woke", "locked", "unlocked", "woke"});
+  expect_events({"woke", "locked", "unlocked", "woke", "locked", "unlocked", "woke", "locked", "unlocked", "woke"});
 
   unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
   unsetenv("DBUS_SESSION_BUS_ADDRESS");

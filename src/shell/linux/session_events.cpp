@@ -25,6 +25,10 @@ class SessionWatcher : public QObject {
   void locked() { lock(true); }
   void unlocked() { lock(false); }
   void screensaver_active(bool active) { lock(active); }
+  // The session's LockedHint, which GNOME's and KDE's lock screens set through logind.
+  void session_properties(const QString& interface, const QVariantMap& changed, const QStringList&) {
+    if (interface == kLogin + ".Session" && changed.contains("LockedHint")) lock(changed.value("LockedHint").toBool());
+  }
 
  private:
   void lock(bool now_locked) {
@@ -56,6 +60,8 @@ void watch_session(QObject* parent, SessionHandlers handlers) {
   if (const QString session = own_session_path(); !session.isEmpty()) {
     system.connect(kLogin, session, kLogin + ".Session", "Lock", watcher, SLOT(locked()));
     system.connect(kLogin, session, kLogin + ".Session", "Unlock", watcher, SLOT(unlocked()));
+    system.connect(kLogin, session, "org.freedesktop.DBus.Properties", "PropertiesChanged", watcher,
+                   SLOT(session_properties(QString, QVariantMap, QStringList)));
   }
   QDBusConnection::sessionBus().connect({}, "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
                                         "ActiveChanged", watcher, SLOT(screensaver_active(bool)));
