@@ -34,9 +34,14 @@ namespace {
 // Overlays are placed at exact device pixels, which Wayland does not allow: on a
 // Wayland session with XWayland the program runs as an X11 client. Device pixels
 // throughout, so the overlays, the pointer and the monitors share one coordinate space.
+//
+// Repaints go to the server inside the request: they are only the changed rectangle, and
+// through shared memory each repaint would first wait for the server to finish reading
+// the previous one.
 void choose_qt_platform() {
   if (env_var("DISPLAY") && !env_var("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb", 1);
   setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+  setenv("QT_XCB_NO_MITSHM", "1", 0);
 }
 
 void create_overlays(LinuxAppState& app, const Config& config) {
@@ -57,6 +62,7 @@ void frame_tick(LinuxAppState& app) {
 }
 
 void sensing_tick(LinuxAppState& app) {
+  app.x11.resync();
   app.desktop.cpu_load = app.cpu.update(read_cpu_times());
   const std::optional<ActiveWindow> active = app.x11.active_window();
   sense_desktop(app.desktop, active, app.audio);

@@ -84,7 +84,7 @@ void OverlayWindow::place(const QRect& rect) {
 void OverlayWindow::push(const IntRect& changed, bool reassert) {
   const QRect box = whole_push_ ? QRect(0, 0, int(pixmap_->width()), int(pixmap_->height()))
                                 : QRect(changed.x, changed.y, changed.width, changed.height);
-  if (!box.isEmpty()) widget_->update(box);
+  if (!box.isEmpty()) widget_->repaint(box);
   whole_push_ = false;
   if (reassert) reassert_topmost();
 }

@@ -30,8 +30,8 @@ class OverlayWindow {
 
   // Moves and resizes the window; the pixmap follows a size change.
   void place(const QRect& rect);
-  // Repaints the changed rectangle (all of it after the window is shown again);
-  // optionally raises the window above the others.
+  // Repaints the changed rectangle (all of it after the window is shown again) at once,
+  // not on a later pass of the event loop; optionally raises the window above the others.
   void push(const IntRect& changed, bool reassert_topmost);
   void reassert_topmost();
   void show();

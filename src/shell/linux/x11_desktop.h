@@ -1,6 +1,12 @@
 #pragma once
-// The X11 display as sensing reads it: pointer, left button, idle time (the
-// XScreenSaver extension) and the active window with its process and rectangle.
+// The X11 display as sensing reads it: pointer, left button, idle time and the active
+// window with its process and rectangle.
+//
+// Input is followed through the X Input extension's raw events, which the server sends
+// only when the user does something: a frame in which nothing happened asks the server
+// nothing. The pointer is asked for only after it moved or a button changed, and the
+// idle time comes from the XScreenSaver extension once a second, in between from the
+// raw events. Without raw events the pointer is asked for every frame.
 
 #include <optional>
 #include <string>
@@ -25,7 +31,10 @@ class X11Desktop {
   ~X11Desktop();
 
   // left_was_down carries the button from the previous frame.
-  InputSnapshot poll_input(bool& left_was_down) const;
+  InputSnapshot poll_input(bool& left_was_down);
+  // Once a second: the server's idle time, and the pointer read afresh next frame (a
+  // program may have moved it without any input).
+  void resync();
   // Nothing without an active window, or for the desktop and docks (panels).
   std::optional<ActiveWindow> active_window() const;
 
