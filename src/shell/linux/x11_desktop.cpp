@@ -163,7 +163,7 @@ InputSnapshot X11Desktop::poll_input(bool& left_was_down) {
   Connection& x = *connection_;
   x.read_events();
   if (x.pointer_stale) x.read_pointer();
-  x.pointer_stale = x.input_opcode == 0;
+  x.pointer_stale = x.input_opcode == 0;  // without raw events nothing tells of a move
   input.cursor_x = x.cursor_x, input.cursor_y = x.cursor_y;
   const LeftButtonFrame left = left_button_frame(x.left_down, x.left_went_down, left_was_down);
   x.left_went_down = false;
