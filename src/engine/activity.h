@@ -26,7 +26,7 @@ struct FollowActivity { float give_up = 0; };
 struct PounceActivity { float elapsed = 0; };
 struct PettedActivity { bool belly = false; float elapsed = 0; };
 struct JumpActivity { float elapsed = 0, vertical_speed = 0, horizontal_speed = 0; };
-struct NapActivity { bool long_sleep = false; float elapsed = 0; };
+struct NapActivity { bool long_sleep = false; float elapsed = 0; bool z_due = false; };
 struct BongoActivity { float elapsed = 0, next_note = 0; };
 struct FidgetActivity {
   bool loop = false;

@@ -35,7 +35,12 @@ void PetEngine::step_nap(NapActivity& a, float dt) {
   set_chain({"sleep", "curlsleep"}, 3);
   const float before = std::floor(a.elapsed * 0.45f);
   a.elapsed += dt;
-  if (std::floor(a.elapsed * 0.45f) != before) spawn_sleep_z();
+  if (std::floor(a.elapsed * 0.45f) != before) a.z_due = true;
+  // The "z" waits for the clip's next frame, so both change the picture at once.
+  if (a.z_due && clip_frame_due(dt)) {
+    a.z_due = false;
+    spawn_sleep_z();
+  }
   if (!a.long_sleep && a.elapsed > 35) become_idle(2);
 }
 

@@ -233,7 +233,7 @@ void PetEngine::step_forced_sleep(float dt) {
   set_chain({"sleep", "curlsleep"}, 3);
   if (auto* nap = std::get_if<NapActivity>(&activity_)) {
     nap->elapsed += dt;
-    if (nap->elapsed >= 2.2f) {
+    if (nap->elapsed >= 2.2f && clip_frame_due(dt)) {
       nap->elapsed = 0;
       spawn_sleep_z();
     }

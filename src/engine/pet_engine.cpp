@@ -90,10 +90,13 @@ void PetEngine::set_chain(std::initializer_list<std::string_view> chain, float f
   set_clip(first_available(chain), fps);
 }
 
+bool PetEngine::clip_frame_due(float dt) const { return frame_phase_ + dt * fps_ >= 1; }
+
 void PetEngine::advance_clip(float dt) {
   const std::size_t n = std::max<std::size_t>(frame_count(config_.pet, clip_name_), 1);
+  const bool due = clip_frame_due(dt);
   frame_phase_ += dt * fps_;
-  if (frame_phase_ >= 1) {
+  if (due) {
     const float k = std::floor(frame_phase_);
     frame_phase_ -= k;
     frame_index_ = (frame_index_ + static_cast<std::uint64_t>(k)) % n;
@@ -141,9 +144,21 @@ void PetEngine::age_speech(float dt) {
   if (speech_age_ >= speech_duration_) speech_text_.reset();
 }
 
+bool PetEngine::sleeping_in_place() const {
+  return !scene_ && !monitors_.empty() && (config_.forced_sleep || activity() == Activity::nap);
+}
+
+// A sleeping pet's particles move only with the slow clip's next frame, so the breathing
+// and the rising "z" change the picture together and the ticks between change nothing.
 void PetEngine::age_particles(float dt) {
-  if (particles_.empty()) return;
-  for (Particle& p : particles_) p.age += dt;
+  if (particles_.empty()) {
+    unshown_particle_time_ = 0;
+    return;
+  }
+  unshown_particle_time_ += dt;
+  if (sleeping_in_place() && !clip_frame_due(dt)) return;
+  for (Particle& p : particles_) p.age += unshown_particle_time_;
+  unshown_particle_time_ = 0;
   std::erase_if(particles_, [](const Particle& p) { return p.age >= p.life; });
   redraw_ = true;
 }

@@ -119,8 +119,11 @@ class PetEngine {
   void spawn(std::uint32_t kind, float x, float y, float drift, float life);
   void spawn_sleep_z();
   void reset_body(float facing);
+  // True when the clip shows its next frame on a tick of dt.
+  bool clip_frame_due(float dt) const;
   void advance_clip(float dt);
   void age_speech(float dt);
+  bool sleeping_in_place() const;  // forced sleep or a nap, no scene running
   void age_particles(float dt);
   void blink(float dt);
 
@@ -207,6 +210,7 @@ class PetEngine {
   bool speech_whole_ = false;
 
   std::vector<Particle> particles_;
+  float unshown_particle_time_ = 0;  // not yet added to the particles' ages
 
   float blink_left_ = 0, blink_length_ = 0.14f, blink_next_ = 0;
 
