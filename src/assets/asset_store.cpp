@@ -1,6 +1,5 @@
 #include "assets/asset_store.h"
 
-#include <algorithm>
 #include <string>
 
 #include "assets/catalogue.h"
@@ -30,21 +29,16 @@ std::shared_ptr<const SizeAtlas> AssetStore::atlas_for(std::string_view species,
 std::shared_ptr<const SpriteSheet> AssetStore::sheet_for(std::string_view species, std::string_view coat) {
   const bool cat = species == "cat";
   SheetKey key{std::string(species), std::string(kDefaultSize), std::string(cat ? coat : kDefaultCoat)};
-  auto it = std::find_if(sheets_.begin(), sheets_.end(), [&](const auto& kept) { return kept.first == key; });
-  if (it != sheets_.end()) {
-    std::rotate(sheets_.begin(), it, it + 1);
-    return sheets_.front().second;
-  }
+  if (auto kept = sheets_.find(key); kept != sheets_.end())
+    if (std::shared_ptr<const SpriteSheet> sheet = kept->second.lock()) return last_sheet_ = sheet;
   PngDecode decoded = decode_png(sheet_png(species, coat, blobs_));
   if (!decoded.image) fatal("illustrated pet sheet: " + decoded.error);
   std::optional<SpriteSheet> made = make_sprite_sheet(*decoded.image, cat && coat == "black");
   if (!made) fatal("illustrated pet sheet: more colours than a palette holds");
-  auto sheet = std::make_shared<const SpriteSheet>(std::move(*made));
-  // Two sheets: the pet's, and another pet's while the two meet on screen.
-  constexpr std::size_t kKeptSheets = 2;
-  if (sheets_.size() == kKeptSheets) sheets_.pop_back();
-  sheets_.emplace(sheets_.begin(), std::move(key), sheet);
-  return sheet;
+  std::erase_if(sheets_, [](const auto& kept) { return kept.second.expired(); });
+  last_sheet_ = std::make_shared<const SpriteSheet>(std::move(*made));
+  sheets_[std::move(key)] = last_sheet_;
+  return last_sheet_;
 }
 
 ImageSize AssetStore::sheet_size(std::string_view species, std::string_view coat) {

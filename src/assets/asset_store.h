@@ -1,9 +1,10 @@
 #pragma once
 // The store of decoded art: parsed atlas documents, size atlases, sprite sheets and
 // face portraits, each built on first request. Atlases and portraits are kept for the
-// life of the store; of the sheets, only the last few asked for (whoever still holds
-// another keeps it alive). Records are shared and immutable. Embedded art that fails
-// to parse or decode is a corrupt build and ends the process with a fatal error.
+// life of the store. A sheet is kept while someone holds it, and the last one asked
+// for besides: asked for again meanwhile, it is the same record, decoded once; let go,
+// it is freed. Records are shared and immutable. Embedded art that fails to parse or
+// decode is a corrupt build and ends the process with a fatal error.
 
 #include <map>
 #include <memory>
@@ -11,7 +12,6 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "assets/atlas.h"
 #include "assets/blob_registry.h"
@@ -46,7 +46,8 @@ class AssetStore {
   const BlobRegistry& blobs_;
   std::map<std::string, AtlasRoot, std::less<>> documents_;
   std::map<std::pair<std::string, std::string>, std::shared_ptr<const SizeAtlas>> size_atlases_;
-  std::vector<std::pair<SheetKey, std::shared_ptr<const SpriteSheet>>> sheets_;  // the last asked for first
+  std::map<SheetKey, std::weak_ptr<const SpriteSheet>> sheets_;
+  std::shared_ptr<const SpriteSheet> last_sheet_;
   std::map<std::string, std::shared_ptr<const FacePortrait>, std::less<>> faces_;
 };
 

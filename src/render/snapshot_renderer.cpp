@@ -5,12 +5,13 @@
 
 namespace burrowly {
 
-IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font) {
+IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLookup& art, const Font& font,
+                        HeldArt* drawn_art) {
   const float u = s.display_scale;
   const float ground = s.habitat.ground_y;
 
   std::vector<PetRenderInput> figures;
-  std::vector<std::shared_ptr<const void>> owners;  // the figures' art, alive until drawn
+  HeldArt owners;  // the figures' art, alive until drawn
   for (const FigureSnapshot& fig : s.figures) {
     std::optional<FigureArt> a = art ? art(fig.species, s.size, fig.coat) : std::nullopt;
     if (!a || !a->atlas) continue;
@@ -57,6 +58,7 @@ IntRect render_snapshot(Pixmap& pixmap, const DrawSnapshot& s, const FigureArtLo
     bubble = BubbleDraw{{s.speech->text, s.speech->style, s.speech->opacity}, placement};
   }
   render_pet(pixmap, figures, bubble, effects, font, u);
+  if (drawn_art) drawn_art->insert(drawn_art->end(), owners.begin(), owners.end());
   return pixmap.changed_since_frame_start();
 }
 

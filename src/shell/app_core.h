@@ -27,6 +27,7 @@ struct AppCore {
   std::optional<PetEngine> engine;  // made at start-up, present for the whole run
   std::shared_ptr<SignalChannel> signals;  // the receiving end; the listener thread pushes
   FigureArtLookup art;
+  HeldArt shown_art;  // the art of the pets on screen
   Font font;
   CpuLoadMeter cpu;
   DesktopSense desktop;
@@ -35,7 +36,7 @@ struct AppCore {
   bool left_was_down = false;
   bool session_locked = false;
 
-  FrameScene frame_scene() { return {*engine, monitors, desktop, art, font}; }
+  FrameScene frame_scene() { return {*engine, monitors, desktop, art, font, shown_art}; }
 };
 
 // Loads the settings and the profiles index, opens the art store and the system font,

@@ -5,6 +5,7 @@
 // reassert_topmost() and clear_and_hide().
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/desktop_sense.h"
@@ -29,6 +30,9 @@ struct FrameScene {
   const DesktopSense& desktop;
   const FigureArtLookup& art;
   const Font& font;
+  // The art of the frames on screen, held until a redraw no longer shows it, so an
+  // animal's sheet stays decoded while shown and is let go once it is not.
+  HeldArt& shown_art;
 };
 
 // Advances the pet by dt. When it neither needs a redraw nor changed monitor, only the
@@ -51,6 +55,7 @@ void step_frame(const FrameScene& scene, std::vector<Overlay>& overlays, const I
     return;
   }
   const std::vector<OverlayAction> plan = plan_overlays(scene.monitors, overlays.size(), frame);
+  HeldArt drawn_art;
   for (std::size_t i = 0; i < plan.size(); ++i) {
     Overlay& overlay = overlays[i];
     if (plan[i] == OverlayAction::clear) {
@@ -58,9 +63,11 @@ void step_frame(const FrameScene& scene, std::vector<Overlay>& overlays, const I
       continue;
     }
     overlay.show();
-    const IntRect changed = render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), scene.art, scene.font);
+    const IntRect changed =
+        render_snapshot(overlay.pixmap(), engine.draw_snapshot(i), scene.art, scene.font, &drawn_art);
     overlay.push(changed, plan[i] == OverlayAction::draw_and_reassert);
   }
+  scene.shown_art = std::move(drawn_art);
   engine.clear_redraw();
 }
 

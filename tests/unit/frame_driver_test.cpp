@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "assets/asset_store.h"
 #include "engine/habitat.h"
 #include "engine_fixture.h"
+#include "render/store_art.h"
 
 namespace burrowly {
 namespace {
@@ -80,10 +82,12 @@ struct Frames {
   BlockArt art;
   FigureArtLookup lookup = art.lookup();
   Font font;
+  HeldArt shown_art;
   double topmost = 0;
 
   void step(double dt = 0.033) {
-    step_frame({engine, monitors, desktop, lookup, font}, overlays, testing::EngineRig::far_input(), dt, topmost);
+    step_frame({engine, monitors, desktop, lookup, font, shown_art}, overlays, testing::EngineRig::far_input(), dt,
+               topmost);
   }
 };
 
@@ -146,6 +150,29 @@ TEST(FrameDriver, MessagesAskForARedrawAndAProfileSwitchIsReported) {
   EXPECT_EQ(f.engine.speech_text(), "hello");
   EXPECT_TRUE(apply_signals(f.engine, {OkMsg{"done"}, ProfileMsg{"work"}}));
   EXPECT_FALSE(apply_signals(f.engine, {}));
+}
+
+// A switch of animals shows both while the newcomer runs in; afterwards only the
+// newcomer's sheet stays decoded, and it was decoded once.
+TEST(FrameDriver, OnlyTheSheetsOfAnimalsOnScreenStayDecoded) {
+  Frames f;
+  AssetStore store;
+  f.lookup = store_art_lookup(store);
+  f.engine.request_redraw();
+  f.step();
+  const std::string coat = f.engine.config().coat;
+  const std::weak_ptr<const SpriteSheet> old_sheet = store.sheet_for(f.engine.config().pet, coat);
+  f.engine.change_pet("owl");
+  f.step();
+  ASSERT_TRUE(f.engine.scene_running());
+  const std::weak_ptr<const SpriteSheet> new_sheet = store.sheet_for("owl", coat);
+  f.step();
+  EXPECT_FALSE(old_sheet.expired()) << "both animals are on screen";
+  for (int i = 0; i < 30 * 30 && f.engine.scene_running(); ++i) f.step();
+  ASSERT_FALSE(f.engine.scene_running());
+  f.step();
+  EXPECT_TRUE(old_sheet.expired()) << "the animal that left is no longer held";
+  EXPECT_EQ(new_sheet.lock(), store.sheet_for("owl", coat)) << "the one shown is the same record";
 }
 
 TEST(FrameDriver, AFullscreenWindowBlocksItsMonitorInTheEngine) {
