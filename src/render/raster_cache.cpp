@@ -7,8 +7,11 @@ namespace burrowly {
 
 namespace {
 
-// Enough for every bubble and particle a few frames show; beyond it the cache starts over.
+// Enough for every bubble and particle a few frames show; beyond either the cache starts
+// over. The bytes bound the pieces a bubble leaves behind when its tail moves along a
+// screen edge, each offset a piece of its own.
 constexpr std::size_t kMaxPieces = 96;
+constexpr std::size_t kMaxBytes = std::size_t(1) << 20;
 constexpr float kFadeSteps = 8;
 
 }  // namespace
@@ -21,7 +24,11 @@ void RasterCache::draw(Pixmap& pixmap, const std::string& key, IntRect extent, s
     std::optional<Pixmap> blank = Pixmap::create(std::uint32_t(extent.width), std::uint32_t(extent.height));
     if (!blank) return;
     paint(*blank, float(-extent.x), float(-extent.y));
-    if (pieces_.size() >= kMaxPieces) pieces_.clear();
+    if (pieces_.size() >= kMaxPieces || bytes_ + blank->byte_size() > kMaxBytes) {
+      pieces_.clear();
+      bytes_ = 0;
+    }
+    bytes_ += blank->byte_size();
     it = pieces_.emplace(key, Piece{std::move(*blank), extent}).first;
   }
   const Piece& piece = it->second;

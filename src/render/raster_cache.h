@@ -31,6 +31,7 @@ class RasterCache {
     IntRect extent;
   };
   std::unordered_map<std::string, Piece> pieces_;
+  std::size_t bytes_ = 0;  // of the pieces' pixels
 };
 
 // A number for a piece's key: the float's exact bits, quicker to write than its digits.
