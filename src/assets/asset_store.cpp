@@ -1,5 +1,6 @@
 #include "assets/asset_store.h"
 
+#include <algorithm>
 #include <string>
 
 #include "assets/catalogue.h"
@@ -9,20 +10,31 @@ namespace burrowly {
 
 AssetStore::AssetStore(const BlobRegistry& blobs) : blobs_(blobs) {}
 
-const AtlasRoot& AssetStore::document_for(std::string_view species) {
-  auto it = documents_.find(species);
-  if (it != documents_.end()) return it->second;
-  AtlasParse parsed = parse_atlas(atlas_text(species, blobs_));
-  if (!parsed.root) fatal(parsed.error);
-  return documents_.emplace(std::string(species), std::move(*parsed.root)).first->second;
-}
+namespace {
+
+// Enough for the engine's and the renderer's atlases of two animals meeting on screen.
+constexpr std::size_t kRecentAtlases = 4;
+
+}  // namespace
 
 std::shared_ptr<const SizeAtlas> AssetStore::atlas_for(std::string_view species, std::string_view size) {
   auto key = std::make_pair(std::string(species), std::string(size));
-  auto it = size_atlases_.find(key);
-  if (it != size_atlases_.end()) return it->second;
-  auto atlas = std::make_shared<const SizeAtlas>(build_size_atlas(document_for(species), size));
-  size_atlases_.emplace(std::move(key), atlas);
+  std::shared_ptr<const SizeAtlas> atlas;
+  if (auto kept = size_atlases_.find(key); kept != size_atlases_.end()) atlas = kept->second.lock();
+  if (!atlas) {
+    AtlasParse parsed = parse_atlas(atlas_text(species, blobs_));
+    if (!parsed.root) fatal(parsed.error);
+    atlas = std::make_shared<const SizeAtlas>(build_size_atlas(*parsed.root, size));
+    std::erase_if(size_atlases_, [](const auto& kept) { return kept.second.expired(); });
+    size_atlases_[std::move(key)] = atlas;
+  }
+  auto recent = std::find(recent_atlases_.begin(), recent_atlases_.end(), atlas);
+  if (recent == recent_atlases_.end()) {
+    if (recent_atlases_.size() == kRecentAtlases) recent_atlases_.pop_back();
+    recent_atlases_.insert(recent_atlases_.begin(), atlas);
+  } else {
+    std::rotate(recent_atlases_.begin(), recent, recent + 1);
+  }
   return atlas;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// The store of decoded art: parsed atlas documents, size atlases, sprite sheets and
-// face portraits, each built on first request. Atlases and portraits are kept for the
-// life of the store. A sheet is kept while someone holds it, and the last one asked
-// for besides: asked for again meanwhile, it is the same record, decoded once; let go,
-// it is freed. Records are shared and immutable. Embedded art that fails to parse or
-// decode is a corrupt build and ends the process with a fatal error.
+// The store of decoded art: size atlases, sprite sheets and face portraits, each built
+// on first request. Portraits are kept for the life of the store. An atlas or a sheet
+// is kept while someone holds it, and besides, of the sheets the last one asked for and
+// of the atlases the last few: asked for again meanwhile, it is the same record, built
+// once; let go, it is freed. Records are shared and immutable. Embedded art that fails
+// to parse or decode is a corrupt build and ends the process with a fatal error.
 
 #include <map>
 #include <memory>
@@ -12,6 +12,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "assets/atlas.h"
 #include "assets/blob_registry.h"
@@ -41,11 +42,9 @@ class AssetStore {
  private:
   using SheetKey = std::tuple<std::string, std::string, std::string>;  // species, size, coat
 
-  const AtlasRoot& document_for(std::string_view species);
-
   const BlobRegistry& blobs_;
-  std::map<std::string, AtlasRoot, std::less<>> documents_;
-  std::map<std::pair<std::string, std::string>, std::shared_ptr<const SizeAtlas>> size_atlases_;
+  std::map<std::pair<std::string, std::string>, std::weak_ptr<const SizeAtlas>> size_atlases_;
+  std::vector<std::shared_ptr<const SizeAtlas>> recent_atlases_;  // the last asked for first
   std::map<SheetKey, std::weak_ptr<const SpriteSheet>> sheets_;
   std::shared_ptr<const SpriteSheet> last_sheet_;
   std::map<std::string, std::shared_ptr<const FacePortrait>, std::less<>> faces_;

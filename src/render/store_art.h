@@ -6,8 +6,8 @@
 
 namespace burrowly {
 
-// Each figure's atlas and sheet from the store, which must outlive the lookup. The
-// store keeps atlases for its life; each answer holds its sheet.
+// Each figure's atlas and sheet from the store, which must outlive the lookup. Each
+// answer holds both, for as long as its owner is kept.
 FigureArtLookup store_art_lookup(AssetStore& store);
 
 }  // namespace burrowly

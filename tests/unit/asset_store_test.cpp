@@ -76,6 +76,18 @@ TEST_F(AssetStoreTest, KeepsASheetWhileHeldOrAskedForLastAndTellsSizesWithoutDec
   EXPECT_FALSE(png_size(Bytes(plain.data(), 23))) << "a header cut short";
 }
 
+TEST_F(AssetStoreTest, KeepsAnAtlasWhileHeldOrAmongTheLastFewAskedFor) {
+  const std::weak_ptr<const SizeAtlas> first = store.atlas_for("cat", "S");
+  const std::shared_ptr<const SizeAtlas> held = store.atlas_for("corgi", "S");
+  for (const char* size : {"M", "L"}) {
+    store.atlas_for("cat", size);
+    store.atlas_for("corgi", size);
+  }
+  EXPECT_TRUE(first.expired()) << "four others asked for since";
+  EXPECT_EQ(store.atlas_for("corgi", "S"), held) << "held here: the same record";
+  EXPECT_EQ(store.atlas_for("cat", "S")->frames.size(), 1u) << "built again when asked for";
+}
+
 TEST_F(AssetStoreTest, OnlyTheBlackCatIsOutlined) {
   auto black = store.sheet_for("cat", "black");
   auto white = store.sheet_for("cat", "white");
