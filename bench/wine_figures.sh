@@ -79,6 +79,8 @@ counting=no
 states
 for pet in corgi owl frog duck fox; do profile_as "$pet" "\"pet\": \"$pet\""; done
 figure "tray app after five animals, resident" "$(resident_kib VmRSS) KiB" "< 40960 KiB"
+sleep 15  # the last newcomer has run in and the animal before it has left
+figure "  the same, one animal on screen again" "$(resident_kib VmRSS) KiB" "< 40960 KiB"
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
 expect_tray_exit "the tray app did not end"
 
