@@ -78,9 +78,9 @@ echo "  load average before the windows: $(cut -d' ' -f1-3 /proc/loadavg)"
 counting=no
 states
 for pet in corgi owl frog duck fox; do profile_as "$pet" "\"pet\": \"$pet\""; done
-figure "tray app after five animals, resident" "$(resident_kib VmRSS) KiB" "< 40960 KiB"
+figure "tray app after five animals, resident" "$(resident_kib VmRSS) KiB" "-"
 sleep 15  # the last newcomer has run in and the animal before it has left
-figure "  the same, one animal on screen again" "$(resident_kib VmRSS) KiB" "< 40960 KiB"
+figure "  the same, one animal on screen again" "$(resident_kib VmRSS) KiB" "-"
 wine taskkill /IM Burrowly.exe >/dev/null 2>&1
 expect_tray_exit "the tray app did not end"
 
