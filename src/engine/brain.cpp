@@ -55,8 +55,11 @@ void PetEngine::tick(float dt, const InputSnapshot& input, const DesktopSense& d
     }
   }
 
+  const LocalTime before = now_;
   now_ = services_.local_time();
-  today_ = day_mark(now_.year, now_.month, now_.day);
+  // The day's mark is text: formatted again only when the date moves on.
+  if (now_.day != before.day || now_.month != before.month || now_.year != before.year)
+    today_ = day_mark(now_.year, now_.month, now_.day);
   stats_flush_ += dt;
   if (stats_flush_ >= 30) {
     stats_flush_ = 0;

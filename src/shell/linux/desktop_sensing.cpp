@@ -1,8 +1,5 @@
 #include "shell/linux/desktop_sensing.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -37,26 +34,6 @@ PowerStatus read_power() {
   return power_status(supplies);
 }
 
-// NetworkManager's global connectivity when it runs; else whether a default route exists.
-bool read_online() {
-  QDBusInterface manager("org.freedesktop.NetworkManager", "/org/freedesktop/NetworkManager",
-                         "org.freedesktop.NetworkManager", QDBusConnection::systemBus());
-  if (manager.isValid()) {
-    constexpr uint kConnectedGlobal = 70;
-    const QVariant state = manager.property("State");
-    if (state.isValid()) return state.toUInt() >= kConnectedGlobal;
-  }
-  std::istringstream routes(file_text("/proc/net/route"));
-  std::string line;
-  std::getline(routes, line);  // the header
-  while (std::getline(routes, line)) {
-    std::istringstream fields(line);
-    std::string device, destination;
-    if (fields >> device >> destination && destination == "00000000") return true;
-  }
-  return false;
-}
-
 std::string lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
   return text;
@@ -66,13 +43,14 @@ std::string lower(std::string text) {
 
 std::optional<CpuTimes> read_cpu_times() { return parse_proc_stat(file_text("/proc/stat")); }
 
-void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active, const AudioActivity& audio) {
+void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active, const AudioActivity& audio,
+                   const NetworkState& network) {
   if (std::optional<std::uint32_t> memory = parse_memory_load(file_text("/proc/meminfo"))) sense.memory_load = *memory;
   const PowerStatus power = read_power();
   sense.on_mains_power = power.on_mains_power;
   sense.has_battery = power.has_battery;
   sense.battery_percent = power.battery_percent;
-  sense.online = read_online();
+  sense.online = network.online();
   sense.sound_playing = audio.sound_playing();
   sense.microphone_in_use = audio.microphone_in_use();
   sense.foreground_program = active ? lower(active->program) : std::string();

@@ -8,6 +8,7 @@
 #include "engine/desktop_sense.h"
 #include "shell/cpu_load.h"
 #include "shell/linux/audio_activity.h"
+#include "shell/linux/network_state.h"
 #include "shell/linux/x11_desktop.h"
 
 namespace burrowly {
@@ -16,6 +17,7 @@ std::optional<CpuTimes> read_cpu_times();
 
 // Refreshes every value of `sense` except the processor load; a failed read keeps the
 // old value.
-void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active, const AudioActivity& audio);
+void sense_desktop(DesktopSense& sense, const std::optional<ActiveWindow>& active, const AudioActivity& audio,
+                   const NetworkState& network);
 
 }  // namespace burrowly

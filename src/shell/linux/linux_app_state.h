@@ -6,6 +6,7 @@
 
 #include "shell/app_core.h"
 #include "shell/linux/audio_activity.h"
+#include "shell/linux/network_state.h"
 #include "shell/linux/overlay_window.h"
 #include "shell/linux/x11_desktop.h"
 
@@ -18,6 +19,7 @@ struct LinuxAppState : AppCore {
   std::unique_ptr<TrayIcon> tray;
   X11Desktop x11;
   AudioActivity audio;
+  NetworkState network;
 };
 
 }  // namespace burrowly

@@ -65,7 +65,7 @@ void sensing_tick(LinuxAppState& app) {
   app.x11.resync();
   app.desktop.cpu_load = app.cpu.update(read_cpu_times());
   const std::optional<ActiveWindow> active = app.x11.active_window();
-  sense_desktop(app.desktop, active, app.audio);
+  sense_desktop(app.desktop, active, app.audio, app.network);
   update_blocked_monitors(*app.engine, app.monitors,
                           active ? std::optional<ForegroundWindow>(active->window) : std::nullopt);
 }
