@@ -43,9 +43,17 @@ std::shared_ptr<const SpriteSheet> AssetStore::sheet_for(std::string_view specie
   SheetKey key{std::string(species), std::string(kDefaultSize), std::string(cat ? coat : kDefaultCoat)};
   if (auto kept = sheets_.find(key); kept != sheets_.end())
     if (std::shared_ptr<const SpriteSheet> sheet = kept->second.lock()) return last_sheet_ = sheet;
-  PngDecode decoded = decode_png(sheet_png(species, coat, blobs_));
-  if (!decoded.image) fatal("illustrated pet sheet: " + decoded.error);
-  std::optional<SpriteSheet> made = make_sprite_sheet(*decoded.image, cat && coat == "black");
+  const Bytes png = sheet_png(species, coat, blobs_);
+  const bool outlined = cat && coat == "black";
+  // Palette sheets (all the shipped ones) are read as indices: no RGBA copy at all.
+  std::optional<SpriteSheet> made;
+  if (std::optional<PaletteImage> palette = decode_palette_png(png)) {
+    made = make_sprite_sheet(*palette, outlined);
+  } else {
+    PngDecode decoded = decode_png(png);
+    if (!decoded.image) fatal("illustrated pet sheet: " + decoded.error);
+    made = make_sprite_sheet(*decoded.image, outlined);
+  }
   if (!made) fatal("illustrated pet sheet: more colours than a palette holds");
   std::erase_if(sheets_, [](const auto& kept) { return kept.second.expired(); });
   last_sheet_ = std::make_shared<const SpriteSheet>(std::move(*made));

@@ -65,9 +65,9 @@ class PaletteBuilder {
 
 // Moves the outline pixels to outline entries, testing only the straight image's
 // alpha so the outline stays one pixel wide.
-bool draw_outline(const DecodedImage& image, SpriteSheet& sheet, PaletteBuilder& palette) {
-  const std::uint32_t w = image.width, h = image.height;
-  auto alpha = [&](std::uint32_t x, std::uint32_t y) { return image.pixels[(std::size_t(y) * w + x) * 4 + 3]; };
+template <class Alpha>
+bool draw_outline(Alpha alpha, SpriteSheet& sheet, PaletteBuilder& palette) {
+  const std::uint32_t w = sheet.width, h = sheet.height;
   for (std::uint32_t y = 0; y < h; ++y) {
     for (std::uint32_t x = 0; x < w; ++x) {
       if (alpha(x, y) >= kTransparentBelow) continue;
@@ -100,7 +100,28 @@ std::optional<SpriteSheet> make_sprite_sheet(const DecodedImage& image, bool out
     if (!index) return std::nullopt;
     sheet.indices[i] = *index;
   }
-  if (outlined && !draw_outline(image, sheet, palette)) return std::nullopt;
+  auto alpha = [&](std::uint32_t x, std::uint32_t y) { return image.pixels[(std::size_t(y) * image.width + x) * 4 + 3]; };
+  if (outlined && !draw_outline(alpha, sheet, palette)) return std::nullopt;
+  return sheet;
+}
+
+std::optional<SpriteSheet> make_sprite_sheet(const PaletteImage& image, bool outlined) {
+  SpriteSheet sheet;
+  sheet.width = image.width;
+  sheet.height = image.height;
+  sheet.indices.resize(image.indices.size());
+  PaletteBuilder palette(sheet);
+  // The sheet's entries are given out in the order pixels first use them, as from RGBA.
+  std::array<std::optional<std::uint8_t>, 256> entry_of{};
+  for (std::size_t i = 0; i < image.indices.size(); ++i) {
+    std::optional<std::uint8_t>& entry = entry_of[image.indices[i]];
+    if (!entry && !(entry = palette.index_of(image.colours[image.indices[i]]))) return std::nullopt;
+    sheet.indices[i] = *entry;
+  }
+  auto alpha = [&](std::uint32_t x, std::uint32_t y) {
+    return std::uint8_t(image.colours[image.indices[std::size_t(y) * image.width + x]] >> 24);
+  };
+  if (outlined && !draw_outline(alpha, sheet, palette)) return std::nullopt;
   return sheet;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "assets/palette_png.h"
 #include "assets/png_decode.h"
 
 namespace burrowly {
@@ -36,6 +37,8 @@ inline constexpr std::uint8_t kOutlineValue = 87;
 // right, above or below shows the outline colour. Nothing when the image and its
 // outline need more than 256 colours (the shipped sheets are palette images).
 std::optional<SpriteSheet> make_sprite_sheet(const DecodedImage& image, bool outlined);
+// The same sheet straight from a palette image's indices, without RGBA in between.
+std::optional<SpriteSheet> make_sprite_sheet(const PaletteImage& image, bool outlined);
 
 // A premultiplied RGBA portrait (160 x 160 in the shipped art).
 struct FacePortrait {

@@ -12,9 +12,10 @@ struct PngSpec {
   std::uint32_t width = 0, height = 0;
   std::uint8_t bit_depth = 8;
   std::uint8_t color_type = 6;            // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
-  std::vector<std::uint8_t> rows{};       // packed scanlines without filter bytes
+  std::vector<std::uint8_t> rows{};       // packed scanlines, without filter bytes unless `filtered`
   std::vector<std::uint8_t> palette{};    // RGB triples (colour type 3)
   std::vector<std::uint8_t> transparency{};  // tRNS alpha entries (colour type 3)
+  bool filtered = false;                   // each row begins with its own filter byte
 };
 
 inline std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0xFFFFFFFFu) {
@@ -47,11 +48,12 @@ inline std::vector<std::uint8_t> make_png(const PngSpec& spec) {
   if (!spec.palette.empty()) chunk(out, "PLTE", spec.palette);
   if (!spec.transparency.empty()) chunk(out, "tRNS", spec.transparency);
 
-  // Scanlines with filter byte 0, in one stored (uncompressed) deflate block.
+  // Scanlines (with filter byte 0 unless they carry their own), in one stored
+  // (uncompressed) deflate block.
   std::vector<std::uint8_t> raw;
   std::size_t row_bytes = spec.height ? spec.rows.size() / spec.height : 0;
   for (std::uint32_t y = 0; y < spec.height; ++y) {
-    raw.push_back(0);
+    if (!spec.filtered) raw.push_back(0);
     raw.insert(raw.end(), spec.rows.begin() + y * row_bytes, spec.rows.begin() + (y + 1) * row_bytes);
   }
   std::vector<std::uint8_t> z = {0x78, 0x01, 0x01};
