@@ -1,50 +1,11 @@
 #include "assets/png_decode.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
-#include <unordered_map>
-
-namespace burrowly {
-namespace {
-
-// The decoder's buffers are vectors, so the image it returns becomes the result's
-// pixels without a copy: a copy would hold a sprite sheet's RGBA twice at start-up.
-thread_local std::unordered_map<void*, std::vector<std::uint8_t>> decoder_buffers;
-
-void* decoder_allocate(std::size_t size) {
-  std::vector<std::uint8_t> buffer(std::max<std::size_t>(size, 1));
-  void* at = buffer.data();
-  decoder_buffers.emplace(at, std::move(buffer));
-  return at;
-}
-
-void decoder_free(void* at) {
-  if (at != nullptr) decoder_buffers.erase(at);
-}
-
-void* decoder_reallocate(void* at, std::size_t size) {
-  if (at == nullptr) return decoder_allocate(size);
-  auto kept = decoder_buffers.extract(at);
-  kept.mapped().resize(std::max<std::size_t>(size, 1));
-  kept.key() = kept.mapped().data();
-  void* moved = kept.key();
-  decoder_buffers.insert(std::move(kept));
-  return moved;
-}
-
-// The buffer the decoder handed out at `at`, no longer the decoder's.
-std::vector<std::uint8_t> take_decoder_buffer(void* at) { return std::move(decoder_buffers.extract(at).mapped()); }
-
-}  // namespace
-}  // namespace burrowly
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
-#define STBI_MALLOC(size) burrowly::decoder_allocate(size)
-#define STBI_REALLOC(at, size) burrowly::decoder_reallocate(at, size)
-#define STBI_FREE(at) burrowly::decoder_free(at)
 #include <stb/stb_image.h>
 
 namespace burrowly {
@@ -89,8 +50,8 @@ PngDecode decode_png(Bytes png) {
   DecodedImage image;
   image.width = static_cast<std::uint32_t>(width);
   image.height = static_cast<std::uint32_t>(height);
-  image.pixels = take_decoder_buffer(rgba);
-  image.pixels.resize(std::size_t(image.width) * image.height * 4);
+  image.pixels.assign(rgba, rgba + std::size_t(image.width) * image.height * 4);
+  stbi_image_free(rgba);
   return {std::move(image), {}};
 }
 
