@@ -156,7 +156,7 @@ void PetEngine::run_day_events() {
     friday_said_ = today_;
     say_whole(line(language(), Ui::happy_friday), 4.0f);
   }
-  const std::int64_t n = days_together(config_.first_day, today_);
+  const std::int64_t n = days_together_today();
   const auto anniversary = anniversary_line(language(), n);
   if (anniversary && anniversary_said_ != today_ && config_.chatty && !whole_line_showing()) {
     anniversary_said_ = today_;
@@ -168,6 +168,13 @@ void PetEngine::run_day_events() {
     config_.visit_day = today_;
     delay_save(1.0f);
   }
+}
+
+// Both days are text: parsed again only when one of them changes, not every tick.
+std::int64_t PetEngine::days_together_today() {
+  if (days_counted_.first_day != config_.first_day || days_counted_.today != today_)
+    days_counted_ = {config_.first_day, today_, days_together(config_.first_day, today_)};
+  return days_counted_.days;
 }
 
 void PetEngine::run_desktop_reactions(const DesktopSense& desktop) {

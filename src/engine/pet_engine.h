@@ -132,6 +132,7 @@ class PetEngine {
   void run_reminders(const InputSnapshot& input);
   void run_water_reminder(float dt);
   void run_day_events();
+  std::int64_t days_together_today();
   void run_desktop_reactions(const DesktopSense& desktop);
   void run_app_remark(const DesktopSense& desktop);
   void run_spontaneous_starts(float dt, const DesktopSense& desktop);
@@ -236,6 +237,10 @@ class PetEngine {
   float last_dt_ = 0.1f;
   LocalTime now_{2026, 1, 1, 12, 0, 4};
   std::string today_;
+  struct DaysCounted {
+    std::string first_day, today;
+    std::int64_t days = 1;
+  } days_counted_;  // days together, and the two days they were counted from
   float cursor_x_ = 0, cursor_y_ = 0;  // window-relative
   float cursor_dx_ = 0;
   bool cursor_moving_ = false;

@@ -192,6 +192,18 @@ TEST(PetBrainDayEvents, WeekAndHundredDayLines) {
   EXPECT_NE(first_line("2026-02-25"), "one week together!");   // day 8
 }
 
+TEST(PetBrainDayEvents, DayCountMovesOnAtMidnight) {
+  EngineRig rig;
+  rig.clock = {2026, 3, 3, 23, 59, 2};  // day 6
+  Config config = quiet_config();
+  config.chatty = true;
+  config.first_day = "2026-02-26";
+  PetEngine engine = rig.make(config);
+  EXPECT_FALSE(runs_into_line(engine, "one week together!", 5, EngineRig::far_input()));
+  rig.clock = {2026, 3, 4, 0, 0, 3};  // day 7
+  EXPECT_TRUE(runs_into_line(engine, "one week together!", 5, EngineRig::far_input()));
+}
+
 TEST(PetBrainDesktop, CpuHeatLineOnceUntilTheLoadFallsTo58) {
   EngineRig rig;
   Config config = quiet_config();
