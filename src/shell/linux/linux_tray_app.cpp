@@ -57,8 +57,7 @@ void frame_tick(LinuxAppState& app) {
   app.previous_frame = now;
   if (apply_signals(*app.engine, app.signals->drain())) app.tray->refresh_tooltip();
   const InputSnapshot input = app.x11.poll_input(app.left_was_down);
-  step_frame(app.frame_scene(), app.overlays, input, dt,
-             app.topmost_accumulator);
+  step_frame(app.frame_scene(), app.overlays, input, dt, app.topmost_accumulator);
 }
 
 void sensing_tick(LinuxAppState& app) {
