@@ -4,22 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "private_bus.h"
 
 namespace burrowly {
 namespace {
 
 using namespace std::chrono_literals;
 using test_process::ChildProcess;
+using test_process::PrivateBus;
+using test_process::QtTestLoop;
 
 constexpr auto kTimeout = 10s;
 constexpr const char* kConnectedGlobal = "70";
@@ -27,22 +26,15 @@ constexpr const char* kDisconnected = "20";
 
 TEST(NetworkState, FollowsNetworkManagerWhileItRunsAndTheDefaultRouteOtherwise) {
   const std::string dir = test_process::make_temp_dir();
-  ChildProcess bus({"dbus-daemon", "--session", "--nofork", "--print-address=1", "--address=unix:path=" + dir + "/system"});
-  const std::string address = bus.read_line(kTimeout).value_or("");
-  ASSERT_FALSE(address.empty());
-  setenv("DBUS_SYSTEM_BUS_ADDRESS", address.c_str(), 1);
+  PrivateBus bus(dir + "/system");
+  ASSERT_FALSE(bus.address().empty());
+  setenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().c_str(), 1);
 
-  int argc = 1;
-  char name[] = "network_state_test";
-  char* argv[] = {name, nullptr};
-  QCoreApplication qt(argc, argv);
-  QTimer tick;  // bounds each wait for events
-  tick.start(20);
+  QtTestLoop qt;
   NetworkState network;
   const bool by_route = network.online();  // no NetworkManager yet
   auto becomes = [&](bool online) {
-    return test_process::wait_until([&] { return network.online() == online; }, kTimeout,
-                                    [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+    return qt.wait_until([&] { return network.online() == online; }, kTimeout);
   };
 
   {

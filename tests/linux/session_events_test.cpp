@@ -4,55 +4,41 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "private_bus.h"
 
 namespace burrowly {
 namespace {
 
 using namespace std::chrono_literals;
 using test_process::ChildProcess;
+using test_process::PrivateBus;
+using test_process::QtTestLoop;
 
 constexpr auto kTimeout = 10s;
 
-// A message bus of its own listening at `socket`; it prints its address once ready.
-std::vector<std::string> bus_command(const std::string& socket) {
-  return {"dbus-daemon", "--session", "--nofork", "--print-address=1", "--address=unix:path=" + socket};
-}
-
 TEST(SessionEvents, LockUnlockAndWakeFromLogindAndTheScreensaver) {
   const std::string dir = test_process::make_temp_dir();
-  ChildProcess system_bus(bus_command(dir + "/system"));
-  ChildProcess session_bus(bus_command(dir + "/session"));
-  const std::string system_address = system_bus.read_line(kTimeout).value_or("");
-  const std::string session_address = session_bus.read_line(kTimeout).value_or("");
-  ASSERT_FALSE(system_address.empty());
-  ASSERT_FALSE(session_address.empty());
-  setenv("DBUS_SYSTEM_BUS_ADDRESS", system_address.c_str(), 1);
-  setenv("DBUS_SESSION_BUS_ADDRESS", session_address.c_str(), 1);
+  PrivateBus system_bus(dir + "/system");
+  PrivateBus session_bus(dir + "/session");
+  ASSERT_FALSE(system_bus.address().empty());
+  ASSERT_FALSE(session_bus.address().empty());
+  setenv("DBUS_SYSTEM_BUS_ADDRESS", system_bus.address().c_str(), 1);
+  setenv("DBUS_SESSION_BUS_ADDRESS", session_bus.address().c_str(), 1);
   ChildProcess logind({BURROWLY_FAKE_LOGIND});
   ASSERT_EQ(logind.read_line(kTimeout), "ready");
 
-  int argc = 1;
-  char name[] = "session_events_test";
-  char* argv[] = {name, nullptr};
-  QCoreApplication qt(argc, argv);
-  QTimer tick;  // bounds each wait for events
-  tick.start(20);
+  QtTestLoop qt;
   std::vector<std::string> events;
   QObject owner;
   watch_session(&owner, SessionHandlers{[&](bool locked) { events.push_back(locked ? "locked" : "unlocked"); },
                                         [&] { events.push_back("woke"); }});
   auto expect_events = [&](const std::vector<std::string>& expected) {
-    test_process::wait_until([&] { return events.size() >= expected.size(); }, kTimeout,
-                             [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+    qt.wait_until([&] { return events.size() >= expected.size(); }, kTimeout);
     EXPECT_EQ(events, expected);
   };
 
